@@ -1,0 +1,130 @@
+#include "common/jni_util.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace bundle {
+
+bool CopyJstring(JNIEnv *env, jstring str, char *buf, size_t size_arg) {
+    // A Java null is treated like a String whose characters cannot be had:
+    // GetStringUTFChars(null) would bring the JVM down.
+    if (str == nullptr) return false;
+    const char *chars = env->GetStringUTFChars(str, nullptr);
+    if (chars == nullptr) return false;
+    snprintf(buf, size_arg, "%s", chars);
+    env->ReleaseStringUTFChars(str, chars);
+    return true;
+}
+
+BorrowedString::BorrowedString(JNIEnv *env, jstring str)
+    : env_(env),
+      str_(str),
+      chars_(str != nullptr ? env->GetStringUTFChars(str, nullptr) : nullptr) {}
+
+void BorrowedString::Release() {
+    if (chars_ != nullptr) {
+        env_->ReleaseStringUTFChars(str_, chars_);
+        chars_ = nullptr;
+    }
+}
+
+jsize ArrayLength(JNIEnv *env, jobjectArray array) {
+    return array != nullptr ? env->GetArrayLength(array) : 0;
+}
+
+int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, size_t width,
+                   const char *element_error_line) {
+    // More elements than slots: only the first 64 are read, and the
+    // platform is told the number actually in the table.
+    const int count = ClampCount(n, kMacTableSlots);
+    // A Java null array: no element can be had, and its length is taken as 0.
+    if (macs == nullptr) {
+        BRIDGE_LOG("%s", element_error_line);
+        return 0;
+    }
+    for (int i = 0; i < count; ++i) {
+        // The element reference goes back on every path, the early stop
+        // included, so a long list never piles up local references.
+        ScopedLocalRef element(env, env->GetObjectArrayElement(macs, i));
+        BorrowedString chars(env, static_cast<jstring>(element.get()));
+        if (!chars.ok()) {
+            BRIDGE_LOG("%s", element_error_line);
+            break;
+        }
+        snprintf(table + static_cast<size_t>(i) * width, width - 1, "%s", chars.get());
+    }
+    return count;
+}
+
+int SingleEmptyMeansNone(int count, char *table, size_t width, const char *line) {
+    if (count != 1 || table[0] != '\0') return count;
+    memset(table, 0, static_cast<size_t>(kMacTableSlots) * width);
+    if (line != nullptr) BRIDGE_LOG("%s", line);
+    return 0;
+}
+
+void BoundedWriter::Printf(const char *fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    VPrintf(fmt, ap);
+    va_end(ap);
+}
+
+void BoundedWriter::VPrintf(const char *fmt, va_list ap) {
+    if (pos_ + 1 >= cap_) return;
+    const int wanted = vsnprintf(buf_ + pos_, cap_ - pos_, fmt, ap);
+    if (wanted <= 0) return;
+    const size_t room = cap_ - 1 - pos_;
+    pos_ += static_cast<size_t>(wanted) < room ? static_cast<size_t>(wanted) : room;
+}
+
+bool BoundedWriter::BackOver(char c) {
+    if (pos_ == 0 || buf_[pos_ - 1] != c) return false;
+    --pos_;
+    buf_[pos_] = '\0';
+    return true;
+}
+
+namespace {
+constexpr size_t kEmptyListBytes = 32;
+// Prefix (at most 31 characters), the closing "]}" and the NUL.
+constexpr size_t kListFrameBytes = 32 + 2 + 1;
+}  // namespace
+
+ListReply::ListReply(int count, size_t per_item, const char *fail_reply)
+    : buf_(nullptr), cap_(0), fail_reply_(fail_reply), out_(nullptr, 0), items_(0) {
+    const size_t c = count > 0 ? static_cast<size_t>(count) : 0;
+    const size_t body = c > 0 ? c * per_item : kEmptyListBytes;
+    cap_ = body + kListFrameBytes;
+    buf_ = static_cast<char *>(calloc(cap_, 1));
+    if (buf_ == nullptr) cap_ = 0;
+    out_ = BoundedWriter(buf_, cap_);
+}
+
+ListReply::~ListReply() { free(buf_); }
+
+void ListReply::Open(const char *prefix) { out_.Printf("%s", prefix); }
+
+void ListReply::Item(const char *fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    out_.VPrintf(fmt, ap);
+    va_end(ap);
+    ++items_;
+}
+
+void ListReply::Close() {
+    if (items_ > 0) out_.BackOver(',');
+    out_.Printf("]}");
+}
+
+void ListReply::Fail() {
+    out_ = BoundedWriter(buf_, cap_);
+    out_.Printf("%s", fail_reply_);
+    items_ = 0;
+}
+
+const char *ListReply::text() const { return buf_ != nullptr ? buf_ : fail_reply_; }
+
+}  // namespace bundle

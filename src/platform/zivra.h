@@ -1,0 +1,97 @@
+/*
+ * Gateway platform API (libzivra.so.1): every operation the Java service
+ * bridge calls, the log function, the interface-name check, and the records
+ * the operations read or fill.
+ *
+ * Conventions of the platform (relied on by every caller):
+ *  - operations return an int; 0 means success unless noted at the operation;
+ *  - out-records and out-counts point into the caller's memory, zero-filled
+ *    by the caller before the call; texts are written NUL-terminated within
+ *    the field sizes below;
+ *  - texts passed in are read-only and not kept after the call returns;
+ *  - memory handed back through an out-pointer comes from malloc and is
+ *    released by the caller with free.
+ *
+ * Records are plain C structs laid out field after field. Their sizes and
+ * offsets are checked below for the 64-bit host and the 32-bit MIPS gateway
+ * alike (all fields are fixed-width, so both layouts are the same).
+ */
+#ifndef ZIVRA_PLATFORM_H
+#define ZIVRA_PLATFORM_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define ZIVRA_PRINTF_FORMAT(fmt_index, first_arg) \
+    __attribute__((format(printf, fmt_index, first_arg)))
+#else
+#define ZIVRA_PRINTF_FORMAT(fmt_index, first_arg)
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Diagnostics and interface names                                          */
+/* ------------------------------------------------------------------------ */
+
+/* printf-style diagnostic line; the bridge ignores the return value. */
+int zivra_printf(int level, const char *format, ...) ZIVRA_PRINTF_FORMAT(2, 3);
+
+/* Checks an interface name; on success stores its index through *index and
+ * returns something other than -1. Returns -1 for an unacceptable name. */
+int checkInterfaceFormat(const char *name, int *index);
+
+/* ------------------------------------------------------------------------ */
+/* LAN Ethernet ports                                                       */
+/* ------------------------------------------------------------------------ */
+
+typedef struct LANEthernetStatsRecord {
+    uint64_t BytesSent;
+    uint64_t BytesReceived;
+    uint32_t PacketsSent;
+    uint32_t PacketsReceived;
+} LANEthernetStatsRecord;
+
+typedef struct LANEthernetInfoRecord {
+    char Enable[8];
+    char Status[10];
+    char BitRate[6];
+    char DuplexMode[6];
+} LANEthernetInfoRecord;
+
+int zivra_getLANEthernetStats(int port, LANEthernetStatsRecord *stats);
+int zivra_getLANEthernetInfo(int port, LANEthernetInfoRecord *info);
+int zivra_setLANEthernetEnable(int port, const char *enable);
+int zivra_setLANEthernetDuplexMode(int port, const char *duplexMode);
+int zivra_setLANEthernetMaxBitRate(int port, const char *maxBitRate);
+
+#ifdef __cplusplus
+} /* extern "C" */
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Layout checks (identical on the x86-64 host and the MIPS32 gateway)      */
+/* ------------------------------------------------------------------------ */
+
+#ifdef __cplusplus
+#define ZIVRA_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#define ZIVRA_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+
+/* 64-bit counters are 8-byte aligned on both ABIs (MIPS o32 aligns long long
+ * to 8 as x86-64 does), so the stats record has no hidden padding. */
+ZIVRA_STATIC_ASSERT(sizeof(LANEthernetStatsRecord) == 24, "LANEthernetStatsRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, BytesReceived) == 8, "BytesReceived offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, PacketsSent) == 16, "PacketsSent offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, PacketsReceived) == 20, "PacketsReceived offset");
+
+ZIVRA_STATIC_ASSERT(sizeof(LANEthernetInfoRecord) == 30, "LANEthernetInfoRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, Status) == 8, "Status offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, BitRate) == 18, "BitRate offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, DuplexMode) == 24, "DuplexMode offset");
+
+#endif /* ZIVRA_PLATFORM_H */

@@ -1,0 +1,49 @@
+// Fixture for tests of native methods: a fresh stand-in platform and a
+// fake JNIEnv per test; after each test every JNI resource obtained must
+// have gone back and the JVM must never have been handed a bad call.
+#ifndef BUNDLE_TESTS_BRIDGE_TEST_H
+#define BUNDLE_TESTS_BRIDGE_TEST_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_jni.h"
+#include "sim/zivra_sim.h"
+
+class BridgeTest : public ::testing::Test {
+  protected:
+    void SetUp() override { zsim::Reset(); }
+    void TearDown() override {
+        EXPECT_EQ(jni.Leaks(), "");
+        EXPECT_EQ(jni.misuse(), std::vector<std::string>());
+    }
+
+    JNIEnv *env() { return jni.env(); }
+    jobject self() { return jni.self(); }
+    std::string Text(jstring s) { return jni.Text(s); }
+
+    // Log lines as "level|text", in order.
+    static std::vector<std::string> Lines() {
+        std::vector<std::string> out;
+        for (const auto &l : zsim::Log()) out.push_back(std::to_string(l.level) + "|" + l.text);
+        return out;
+    }
+    // Platform calls as "op(args)", in order.
+    static std::vector<std::string> Calls() {
+        std::vector<std::string> out;
+        for (const auto &c : zsim::Calls()) out.push_back(c.op + "(" + c.args + ")");
+        return out;
+    }
+
+    FakeJni jni;
+};
+
+// Prefixes each text with the default log level, for comparing with Lines().
+inline std::vector<std::string> AtLevel2(std::vector<std::string> texts) {
+    for (auto &t : texts) t = "2|" + t;
+    return texts;
+}
+
+#endif  // BUNDLE_TESTS_BRIDGE_TEST_H

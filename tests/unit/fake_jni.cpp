@@ -1,0 +1,253 @@
+#include "fake_jni.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <utility>
+
+#include "sim/zivra_sim.h"
+
+namespace {
+
+// Every slot of the function table starts as a trap that names its index;
+// the nine functions the bridge may use are then put in place.
+template <size_t I>
+void Trap() {
+    std::fprintf(stderr, "FakeJni: JNI function in slot %zu is not one the bridge may call\n", I);
+    std::abort();
+}
+
+constexpr size_t kSlots = sizeof(JNINativeInterface_) / sizeof(void *);
+
+template <size_t... I>
+void FillTraps(void **slots, std::index_sequence<I...>) {
+    ((slots[I] = reinterpret_cast<void *>(&Trap<I>)), ...);
+}
+
+}  // namespace
+
+FakeJni::FakeJni() {
+    static_assert(sizeof(JNINativeInterface_) % sizeof(void *) == 0, "table of pointers");
+    FillTraps(reinterpret_cast<void **>(&table_), std::make_index_sequence<kSlots>());
+    table_.GetStringUTFChars = &FakeJni::GetStringUTFChars;
+    table_.ReleaseStringUTFChars = &FakeJni::ReleaseStringUTFChars;
+    table_.NewStringUTF = &FakeJni::NewStringUTF;
+    table_.GetArrayLength = &FakeJni::GetArrayLength;
+    table_.GetObjectArrayElement = &FakeJni::GetObjectArrayElement;
+    table_.DeleteLocalRef = &FakeJni::DeleteLocalRef;
+    table_.GetByteArrayElements = &FakeJni::GetByteArrayElements;
+    table_.GetByteArrayRegion = &FakeJni::GetByteArrayRegion;
+    table_.ReleaseByteArrayElements = &FakeJni::ReleaseByteArrayElements;
+    env_wrapper_.env.functions = &table_;
+    env_wrapper_.self = this;
+}
+
+FakeJni::~FakeJni() {
+    for (auto &kv : chars_out_) std::free(const_cast<char *>(kv.first));
+    for (auto &kv : bytes_out_) std::free(kv.first);
+}
+
+FakeJni *FakeJni::From(JNIEnv *env) { return reinterpret_cast<Env *>(env)->self; }
+
+FakeJni::Obj *FakeJni::Get(jobject o) const {
+    return const_cast<Obj *>(reinterpret_cast<const Obj *>(o));
+}
+
+jobject FakeJni::Add(Obj obj) {
+    objects_.push_back(std::move(obj));
+    return reinterpret_cast<jobject>(&objects_.back());
+}
+
+void FakeJni::Misuse(const std::string &what) { misuse_.push_back(what); }
+
+jstring FakeJni::Str(const std::string &utf) {
+    Obj o;
+    o.kind = Kind::kString;
+    o.utf = utf;
+    return static_cast<jstring>(Add(std::move(o)));
+}
+
+jstring FakeJni::BadStr() {
+    Obj o;
+    o.kind = Kind::kString;
+    o.utf = "";
+    o.refuse = true;
+    return static_cast<jstring>(Add(std::move(o)));
+}
+
+jobjectArray FakeJni::Arr(const std::vector<jstring> &elements) {
+    Obj o;
+    o.kind = Kind::kArray;
+    o.utf = "";
+    for (jstring s : elements) o.elements.push_back(s);
+    return static_cast<jobjectArray>(Add(std::move(o)));
+}
+
+jobjectArray FakeJni::Strs(const std::vector<std::string> &texts) {
+    std::vector<jstring> elements;
+    for (const auto &t : texts) elements.push_back(Str(t));
+    return Arr(elements);
+}
+
+jbyteArray FakeJni::Bytes(const std::vector<int8_t> &bytes, bool refuse_elements) {
+    Obj o;
+    o.kind = Kind::kBytes;
+    o.utf = "";
+    o.bytes = bytes;
+    o.refuse = refuse_elements;
+    return static_cast<jbyteArray>(Add(std::move(o)));
+}
+
+std::string FakeJni::Text(jstring s) const {
+    if (s == nullptr) return "<null>";
+    return Get(s)->utf;
+}
+
+std::vector<int8_t> FakeJni::Contents(jbyteArray a) const { return Get(a)->bytes; }
+
+std::string FakeJni::Leaks() const {
+    std::ostringstream out;
+    if (!chars_out_.empty()) out << chars_out_.size() << " string characters not released; ";
+    if (!bytes_out_.empty()) out << bytes_out_.size() << " byte-array elements not released; ";
+    int refs = 0;
+    for (const auto &kv : refs_out_) refs += kv.second;
+    if (refs != 0) out << refs << " array element references not deleted; ";
+    return out.str();
+}
+
+const char *JNICALL FakeJni::GetStringUTFChars(JNIEnv *env, jstring s, jboolean *isCopy) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("GetStringUTFChars");
+    if (isCopy != nullptr) self->Misuse("GetStringUTFChars with a non-null isCopy");
+    if (s == nullptr) {
+        self->Misuse("GetStringUTFChars(null): the JVM would crash");
+        return nullptr;
+    }
+    Obj *o = self->Get(s);
+    if (o->kind != Kind::kString) {
+        self->Misuse("GetStringUTFChars on a non-String");
+        return nullptr;
+    }
+    if (o->refuse) return nullptr;
+    // An exact-size heap copy, so a read past its NUL shows under ASan.
+    char *chars = static_cast<char *>(std::malloc(o->utf.size() + 1));
+    std::memcpy(chars, o->utf.c_str(), o->utf.size() + 1);
+    self->chars_out_[chars] = s;
+    ++self->chars_obtained_;
+    return chars;
+}
+
+void JNICALL FakeJni::ReleaseStringUTFChars(JNIEnv *env, jstring s, const char *chars) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("ReleaseStringUTFChars");
+    auto it = self->chars_out_.find(chars);
+    if (it == self->chars_out_.end()) {
+        self->Misuse("ReleaseStringUTFChars of characters never handed out");
+        return;
+    }
+    if (it->second != s) self->Misuse("ReleaseStringUTFChars with another String");
+    self->release_points_.push_back(zsim::Calls().size());
+    std::free(const_cast<char *>(chars));
+    self->chars_out_.erase(it);
+}
+
+jstring JNICALL FakeJni::NewStringUTF(JNIEnv *env, const char *utf) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("NewStringUTF");
+    if (utf == nullptr) {
+        self->Misuse("NewStringUTF(null)");
+        return nullptr;
+    }
+    return self->Str(utf);
+}
+
+jsize JNICALL FakeJni::GetArrayLength(JNIEnv *env, jarray a) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("GetArrayLength");
+    if (a == nullptr) {
+        self->Misuse("GetArrayLength(null): the JVM would crash");
+        return 0;
+    }
+    Obj *o = self->Get(a);
+    return static_cast<jsize>(o->kind == Kind::kBytes ? o->bytes.size() : o->elements.size());
+}
+
+jobject JNICALL FakeJni::GetObjectArrayElement(JNIEnv *env, jobjectArray a, jsize i) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("GetObjectArrayElement");
+    if (a == nullptr) {
+        self->Misuse("GetObjectArrayElement(null): the JVM would crash");
+        return nullptr;
+    }
+    Obj *o = self->Get(a);
+    if (i < 0 || static_cast<size_t>(i) >= o->elements.size()) {
+        self->Misuse("GetObjectArrayElement index " + std::to_string(i) + " out of bounds");
+        return nullptr;
+    }
+    jobject element = o->elements[static_cast<size_t>(i)];
+    if (element != nullptr) ++self->refs_out_[element];
+    return element;
+}
+
+void JNICALL FakeJni::DeleteLocalRef(JNIEnv *env, jobject ref) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("DeleteLocalRef");
+    if (ref == nullptr) return;  // allowed by JNI, does nothing
+    auto it = self->refs_out_.find(ref);
+    if (it == self->refs_out_.end() || it->second == 0) {
+        self->Misuse("DeleteLocalRef of a reference never handed out");
+        return;
+    }
+    --it->second;
+}
+
+jbyte *JNICALL FakeJni::GetByteArrayElements(JNIEnv *env, jbyteArray a, jboolean *isCopy) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("GetByteArrayElements");
+    if (isCopy != nullptr) self->Misuse("GetByteArrayElements with a non-null isCopy");
+    if (a == nullptr) {
+        self->Misuse("GetByteArrayElements(null): the JVM would crash");
+        return nullptr;
+    }
+    Obj *o = self->Get(a);
+    if (o->refuse) return nullptr;
+    jbyte *elems = static_cast<jbyte *>(std::malloc(o->bytes.size() + 1));
+    if (!o->bytes.empty()) std::memcpy(elems, o->bytes.data(), o->bytes.size());
+    self->bytes_out_[elems] = a;
+    return elems;
+}
+
+void JNICALL FakeJni::GetByteArrayRegion(JNIEnv *env, jbyteArray a, jsize start, jsize len,
+                                         jbyte *buf) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("GetByteArrayRegion");
+    if (a == nullptr) {
+        self->Misuse("GetByteArrayRegion(null): the JVM would crash");
+        return;
+    }
+    Obj *o = self->Get(a);
+    if (start < 0 || len < 0 || static_cast<size_t>(start) + static_cast<size_t>(len) > o->bytes.size()) {
+        self->Misuse("GetByteArrayRegion out of bounds");
+        return;
+    }
+    if (len > 0) std::memcpy(buf, o->bytes.data() + start, static_cast<size_t>(len));
+}
+
+void JNICALL FakeJni::ReleaseByteArrayElements(JNIEnv *env, jbyteArray a, jbyte *elems, jint mode) {
+    FakeJni *self = From(env);
+    self->trace_.push_back("ReleaseByteArrayElements");
+    auto it = self->bytes_out_.find(elems);
+    if (it == self->bytes_out_.end() || it->second != a) {
+        self->Misuse("ReleaseByteArrayElements of elements never handed out");
+        return;
+    }
+    Obj *o = self->Get(a);
+    if (mode == 0 || mode == JNI_COMMIT) {
+        if (!o->bytes.empty()) std::memcpy(o->bytes.data(), elems, o->bytes.size());
+    }
+    if (mode != JNI_COMMIT) {
+        std::free(elems);
+        self->bytes_out_.erase(it);
+    }
+}
