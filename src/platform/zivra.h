@@ -68,6 +68,22 @@ int zivra_setLANEthernetEnable(int port, const char *enable);
 int zivra_setLANEthernetDuplexMode(int port, const char *duplexMode);
 int zivra_setLANEthernetMaxBitRate(int port, const char *maxBitRate);
 
+/* ------------------------------------------------------------------------ */
+/* LAN hosts: queries, speed limits and names                               */
+/* ------------------------------------------------------------------------ */
+
+/* ------------------------------------------------------------------------ */
+/* LAN access lists and MAC filter mode                                     */
+/* ------------------------------------------------------------------------ */
+
+/* ------------------------------------------------------------------------ */
+/* WLAN queries and configuration                                           */
+/* ------------------------------------------------------------------------ */
+
+/* ------------------------------------------------------------------------ */
+/* Captive portal                                                           */
+/* ------------------------------------------------------------------------ */
+
 #ifdef __cplusplus
 } /* extern "C" */
 #endif
