@@ -19,3 +19,18 @@ if ! diff -u "$want" "$have"; then
   exit 1
 fi
 echo "exports: $(grep -c '^Java_' "$have") entry points and 2 globals, as declared"
+
+# Loading the library runs no code of ours: the only start-up hook is the
+# C runtime's own, so a global object with a constructor shows up here.
+ptr=8
+readelf -h "$lib" | grep -q 'ELF32' && ptr=4
+init=$(readelf -d "$lib" | awk '/\(INIT_ARRAYSZ\)/ {print $3}')
+if [ "${init:-0}" -gt "$ptr" ]; then
+  echo "INIT_ARRAYSZ is $init bytes: a global constructor crept in" >&2
+  exit 1
+fi
+if nm -D --defined-only "$lib" | grep -qw JNI_OnLoad; then
+  echo "JNI_OnLoad is exported: the library must not hook its load" >&2
+  exit 1
+fi
+echo "start-up: no global constructors, no load hook"
