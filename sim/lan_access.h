@@ -9,6 +9,8 @@ namespace zsim {
 bool StorageBlackListed(const char *mac);
 // True when the MAC text is on the black list (case-insensitive).
 bool BlackListed(const char *mac);
+// True when the MAC text is on the trust list (case-insensitive).
+bool TrustListed(const char *mac);
 
 }  // namespace zsim
 

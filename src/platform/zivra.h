@@ -76,6 +76,19 @@ int zivra_setLANEthernetMaxBitRate(int port, const char *maxBitRate);
 /* LAN access lists and MAC filter mode                                     */
 /* ------------------------------------------------------------------------ */
 
+/* A batch of MAC texts for the access lists: 64 slots of 20 bytes, each one
+ * NUL-terminated text of at most 18 characters, zero-filled past the batch.
+ * `count` is the number of slots in the batch (0 to 64; 0 for an empty
+ * batch). Each returns 0 on success. */
+int zivra_addLANHostToBlackList(const char (*macs)[20], int count);
+int zivra_deleteLANHostFromBlackList(const char (*macs)[20], int count);
+int zivra_addLANHostToTrustList(const char (*macs)[20], int count);
+int zivra_deleteLANHostFromTrustList(const char (*macs)[20], int count);
+int zivra_addLANHostToStorageBlackList(const char (*macs)[20], int count);
+int zivra_deleteLANHostFromStorageBlackList(const char (*macs)[20], int count);
+/* The mode values are the platform's; returns 0 on success. */
+int zivra_setMacFilterMode(int mode);
+
 /* ------------------------------------------------------------------------ */
 /* WLAN queries and configuration                                           */
 /* ------------------------------------------------------------------------ */
