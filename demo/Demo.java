@@ -17,6 +17,8 @@ public final class Demo {
         EthConfigServiceImp ethConfig = new EthConfigServiceImp();
         show("port 2 duplex -> Half", Integer.toString(ethConfig.setLANEthernetDuplexModeJni(2, "Half")));
         show("port 2 info", eth.getLANEthernetInfoJni(2));
+
+        LanAccessDemo.run();
     }
 
     static void section(String title) {
