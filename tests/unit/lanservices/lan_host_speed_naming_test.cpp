@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bridge_test.h"
-#include "com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp.h"
 #include "com_korvanta_nestrova_lanservices_LanHostSpeedLimitServiceImp.h"
 #include "com_korvanta_nestrova_lanservices_LanHostSpeedQueryServiceImp.h"
 #include "com_korvanta_nestrova_lanservices_LanNetworkNameConfigServiceImp.h"
@@ -228,27 +227,6 @@ TEST_F(LanHostSpeedNamingTest, HostNameArgumentsThatCannotBeHad) {
         EXPECT_EQ(Lines(), AtLevel2({"setLANHostNameJni  enter============>\n",
                                      "setLANHostNameJni: Get jstring fail leave============>\n"}));
     }
-}
-
-// --- Through the simulated gateway ----------------------------------------------
-
-TEST_F(LanHostSpeedNamingTest, SimulatedGatewayAppliesNamesAndLimits) {
-    auto query = Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostInfoByMACJni;
-    EXPECT_EQ(SetHostName(jni.Str("00:1a:2b:3c:4d:03"), jni.Str("Den STB")), 0);
-    EXPECT_NE(Text(query(env(), self(), jni.Strs({"00:1A:2B:3C:4D:03"}))).find("\"DeviceName\":\"Den STB\""),
-              std::string::npos);
-    EXPECT_EQ(SetHostName(jni.Str("02:00:00:00:00:00"), jni.Str("nobody")), -1);
-
-    EXPECT_EQ(Speed(jni.Str("00:1A:2B:3C:4D:01")), "{\"Result\":0,\"upSpeed\":850,\"downSpeed\":12000}");
-    EXPECT_EQ(SetLimit(jni.Str("00:1a:2b:3c:4d:1"), 100, 5000), 0);
-    EXPECT_EQ(Speed(jni.Str("00:1A:2B:3C:4D:01")), "{\"Result\":0,\"upSpeed\":100,\"downSpeed\":5000}");
-    EXPECT_EQ(SetLimit(jni.Str("00:1A:2B:3C:4D:01"), -1, 0), -1);
-    EXPECT_EQ(Speed(jni.Str("02:00:00:00:00:00")),
-              "{\"Result\":-1,\"FailReason\":\"Bandwidth disable or mac not exist\"}");
-
-    EXPECT_EQ(SetGatewayName(jni.Str("Attic gateway")), 0);
-    EXPECT_EQ(Text(Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getGatewayNameJni(env(), self())),
-              "Attic gateway");
 }
 
 }  // namespace
