@@ -72,6 +72,81 @@ int zivra_setLANEthernetMaxBitRate(int port, const char *maxBitRate);
 /* LAN hosts: queries, speed limits and names                               */
 /* ------------------------------------------------------------------------ */
 
+/* One LAN host as the platform reports it; every field a NUL-terminated text. */
+typedef struct LANHostRecord {
+    char Class[8];               /* host class, e.g. "PC", "Phone", "STB" */
+    char MAC[20];                /* MAC address text */
+    char DhcpName[70];           /* name the host gave in DHCP */
+    char DeviceName[70];         /* device name */
+    char IP[20];                 /* IP address text */
+    char ConnectInterface[8];    /* interface the host is connected on */
+    char OnlineTime[64];         /* online time */
+    char StorageAccessStatus[8]; /* whether the host may use the gateway's storage */
+} LANHostRecord;
+
+typedef struct LANHostSpeedLimitRecord {
+    uint32_t UpSpeed;
+    uint32_t DownSpeed;
+} LANHostSpeedLimitRecord;
+
+typedef struct LANHostStatsRecord {
+    uint32_t UsStats; /* upstream counter */
+    uint32_t DsStats; /* downstream counter */
+} LANHostStatsRecord;
+
+/* Layout of the host records, the same on the x86-64 host and the MIPS32
+ * gateway: texts only, or 32-bit fields, so no padding anywhere. */
+#ifdef __cplusplus
+#define ZIVRA_LAN_HOST_LAYOUT(cond, msg) static_assert(cond, msg)
+#else
+#define ZIVRA_LAN_HOST_LAYOUT(cond, msg) _Static_assert(cond, msg)
+#endif
+ZIVRA_LAN_HOST_LAYOUT(sizeof(LANHostRecord) == 268, "LANHostRecord size");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, Class) == 0, "Class offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, MAC) == 8, "MAC offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, DhcpName) == 28, "DhcpName offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, DeviceName) == 98, "DeviceName offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, IP) == 168, "IP offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, ConnectInterface) == 188, "ConnectInterface offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, OnlineTime) == 196, "OnlineTime offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, StorageAccessStatus) == 260, "StorageAccessStatus offset");
+
+ZIVRA_LAN_HOST_LAYOUT(sizeof(LANHostSpeedLimitRecord) == 8, "LANHostSpeedLimitRecord size");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostSpeedLimitRecord, UpSpeed) == 0, "UpSpeed offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostSpeedLimitRecord, DownSpeed) == 4, "DownSpeed offset");
+
+ZIVRA_LAN_HOST_LAYOUT(sizeof(LANHostStatsRecord) == 8, "LANHostStatsRecord size");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostStatsRecord, UsStats) == 0, "UsStats offset");
+ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostStatsRecord, DsStats) == 4, "DsStats offset");
+#undef ZIVRA_LAN_HOST_LAYOUT
+
+/* Host queries: `hosts` is a zero-filled table of 64 records and *count
+ * (zero on entry) receives the number of records filled. */
+int zivra_getLANHostInfoByInterface(int index, LANHostRecord *hosts, int *count);
+int zivra_getLANHostInfoByClass(const char *hostClass, LANHostRecord *hosts, int *count);
+
+/* MAC-list queries: `macs` is a wide MAC table (64 slots of 32 bytes, one
+ * NUL-terminated MAC text each); *count goes in as the number of MACs (0:
+ * every host) and comes back as the number of records filled in the
+ * zero-filled 64-record table. */
+int zivra_getLANHostInfoByMAC(const char (*macs)[32], LANHostRecord *hosts, int *count);
+int zivra_getLANHostSpeedLimitInfo(const char (*macs)[32], LANHostSpeedLimitRecord *limits, int *count);
+int zivra_getLANHostStats(const char (*macs)[32], LANHostStatsRecord *stats, int *count);
+
+/* Fills a zero-filled 70-byte buffer with the gateway's name. */
+int zivra_getGatewayName(char *name);
+/* Returns the MAC filter mode itself (the values setMacFilterMode takes),
+ * not a result code. */
+int zivra_getMacFilterMode(void);
+
+/* Speed limit and current speeds of the host with these six MAC bytes. */
+int zivra_setLANHostSpeedLimit(const unsigned char mac[6], int upSpeed, int downSpeed);
+int zivra_getLANHostSpeed(const unsigned char mac[6], int *upSpeed, int *downSpeed);
+
+/* Gateway name (at most 64 bytes) and the name of the host with this MAC text. */
+int zivra_setGatewayName(const char *name);
+int zivra_setLANHostName(const char *mac, const char *hostName);
+
 /* ------------------------------------------------------------------------ */
 /* LAN access lists and MAC filter mode                                     */
 /* ------------------------------------------------------------------------ */
