@@ -18,6 +18,7 @@ public final class Demo {
         show("port 2 duplex -> Half", Integer.toString(ethConfig.setLANEthernetDuplexModeJni(2, "Half")));
         show("port 2 info", eth.getLANEthernetInfoJni(2));
 
+        LanHostsDemo.run();
         LanAccessDemo.run();
     }
 

@@ -1,3 +1,4 @@
+import com.korvanta.nestrova.lanservices.LANHostsInfoQueryServiceImp;
 import com.korvanta.nestrova.lanservices.LanNetworkAccessConfigServiceImp;
 
 /** The MAC black, trust and storage black lists and the MAC filter mode. */
@@ -17,8 +18,11 @@ final class LanAccessDemo {
         show("trust list += {} (refused)", access.addLANHostToTrustListJni(new String[0]));
         show("trust list += one MAC", access.addLANHostToTrustListJni(new String[] {"02:4a:56:4d:00:03"}));
         show("trust list -= it", access.deleteLANHostFromTrustListJni(new String[] {"02:4a:56:4d:00:03"}));
-        show("storage black list += one MAC",
-                access.addLANHostToStorageBlackListJni(new String[] {"02:4a:56:4d:00:04"}));
+        LANHostsInfoQueryServiceImp hosts = new LANHostsInfoQueryServiceImp();
+        String[] stb = {"00:1A:2B:3C:4D:03"};
+        Demo.show("host " + stb[0], hosts.getLANHostInfoByMACJni(stb));
+        show("storage black list += " + stb[0], access.addLANHostToStorageBlackListJni(stb));
+        Demo.show("host " + stb[0], hosts.getLANHostInfoByMACJni(stb));
         show("storage black list += text that is no MAC",
                 access.addLANHostToStorageBlackListJni(new String[] {"not-a-mac"}));
         show("MAC filter mode -> 1 (black list)", access.setMacFilterModeJni(1));

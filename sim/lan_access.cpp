@@ -21,6 +21,7 @@
 #include <mutex>
 #include <string>
 
+#include "sim/lan_hosts.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -49,14 +50,12 @@ std::mutex mu;
 MacList black_list;
 MacList trust_list;
 MacList storage_black_list;
-int filter_mode;
 
 void ResetAccess() {
     std::lock_guard<std::mutex> lock(mu);
     memset(&black_list, 0, sizeof black_list);
     memset(&trust_list, 0, sizeof trust_list);
     memset(&storage_black_list, 0, sizeof storage_black_list);
-    filter_mode = 0;
 }
 zsim::OnReset reset_access(&ResetAccess);
 
@@ -177,8 +176,7 @@ extern "C" int zivra_setMacFilterMode(int mode) {
     zsim::Record("setMacFilterMode", "mode=%d", mode);
     ZSIM_RUN_SCRIPT(zivra_setMacFilterMode, mode);
     if (mode < 0 || mode > 2) return -1;
-    std::lock_guard<std::mutex> lock(mu);
-    // TODO(lead): forward to zsim::SetMacFilterMode
-    filter_mode = mode;
+    // The host queries read the mode back through zivra_getMacFilterMode.
+    zsim::SetMacFilterMode(mode);
     return 0;
 }

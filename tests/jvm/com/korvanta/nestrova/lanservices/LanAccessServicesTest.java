@@ -88,9 +88,12 @@ class LanAccessServicesTest {
 
     @Test
     void filterModeIsSetAndUnknownModesAreRefused() {
+        LANHostsInfoQueryServiceImp hosts = new LANHostsInfoQueryServiceImp();
         assertEquals(0, access.setMacFilterModeJni(1));
+        assertEquals(1, hosts.getMacFilterModeJni());
         assertEquals(-1, access.setMacFilterModeJni(7));
         assertEquals(-1, access.setMacFilterModeJni(Integer.MIN_VALUE));
+        assertEquals(1, hosts.getMacFilterModeJni());
         // Back to the mode the simulated gateway starts in.
         assertEquals(0, access.setMacFilterModeJni(0));
     }
