@@ -64,6 +64,13 @@ int SingleEmptyMeansNone(int count, char *table, size_t width, const char *line)
     return 0;
 }
 
+void MacTextToBytes(const char *text, unsigned char (&bytes)[6]) {
+    unsigned int group[6] = {0, 0, 0, 0, 0, 0};
+    sscanf(text, "%02x:%02x:%02x:%02x:%02x:%02x", &group[0], &group[1], &group[2], &group[3], &group[4],
+           &group[5]);
+    for (int i = 0; i < 6; ++i) bytes[i] = static_cast<unsigned char>(group[i] & 0xFFu);
+}
+
 void BoundedWriter::Printf(const char *fmt, ...) {
     va_list ap;
     va_start(ap, fmt);

@@ -121,6 +121,12 @@ inline int SingleEmptyMeansNone(int count, char (&table)[kMacTableSlots][W], con
     return SingleEmptyMeansNone(count, &table[0][0], W, line);
 }
 
+// MAC text to the six raw bytes the gateway wants: one or two hex digits per
+// group (either case), single colons between; the scan stops at the first
+// character that does not fit and groups not read stay 0. A malformed text
+// is not refused here: the gateway judges the bytes it gets.
+void MacTextToBytes(const char *text, unsigned char (&bytes)[6]);
+
 // ---------------------------------------------------------------------------
 // Replies
 // ---------------------------------------------------------------------------

@@ -15,15 +15,9 @@ Java_com_korvanta_nestrova_lanservices_LanHostSpeedLimitServiceImp_setLANHostSpe
     if (!text.ok()) return -1;
     BRIDGE_LOG("setLANHostSpeedLimitJni:mAddrtmp = %s ,\n", text.get());
 
-    // MAC text to six bytes: one or two hex digits per group, colons between;
-    // the scan stops at the first character that does not fit and groups not
-    // read stay 0. Malformed texts go on as scanned: the gateway judges them.
-    unsigned int group[6] = {0, 0, 0, 0, 0, 0};
-    sscanf(text.get(), "%02x:%02x:%02x:%02x:%02x:%02x", &group[0], &group[1], &group[2], &group[3],
-           &group[4], &group[5]);
-    text.Release();
     unsigned char bytes[6];
-    for (int i = 0; i < 6; ++i) bytes[i] = static_cast<unsigned char>(group[i] & 0xFFu);
+    bundle::MacTextToBytes(text.get(), bytes);
+    text.Release();
 
     BRIDGE_LOG("setLANHostSpeedLimitJni:  upSpeed = %d , downSpeed = %d enter============>\n", upSpeed,
                downSpeed);

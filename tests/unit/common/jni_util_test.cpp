@@ -166,6 +166,26 @@ TEST_F(JniUtilTest, SingleEmptyElementMeansNoMac) {
     EXPECT_EQ(Lines().size(), 1u);
 }
 
+TEST(MacTextToBytes, ScansUpToSixHexGroups) {
+    struct Case {
+        const char *text;
+        unsigned char bytes[6];
+    } cases[] = {
+        {"00:1A:2b:3:4:5", {0x00, 0x1A, 0x2B, 0x03, 0x04, 0x05}},
+        {"ff:ee:dd:cc:bb:aa", {0xFF, 0xEE, 0xDD, 0xCC, 0xBB, 0xAA}},
+        {"001A2B3C4D5E", {0x00, 0, 0, 0, 0, 0}},  // no colons: first two digits only
+        {"12:zz:34", {0x12, 0, 0, 0, 0, 0}},      // stops at the first misfit
+        {"", {0, 0, 0, 0, 0, 0}},
+        {"1:2:3:4:5:6:7:8", {1, 2, 3, 4, 5, 6}},
+    };
+    for (const auto &c : cases) {
+        unsigned char bytes[6];
+        memset(bytes, 0x77, sizeof bytes);
+        bundle::MacTextToBytes(c.text, bytes);
+        EXPECT_EQ(memcmp(bytes, c.bytes, 6), 0) << c.text;
+    }
+}
+
 // --- Replies ------------------------------------------------------------------
 
 TEST(ClampCount, LimitsPlatformCountsToTheTable) {
