@@ -172,6 +172,45 @@ int zivra_setMacFilterMode(int mode);
 /* Captive portal                                                           */
 /* ------------------------------------------------------------------------ */
 
+/* The portal's list arguments (MAC texts, event names, domain names) go to
+ * the gateway as one table of 64 text slots of 20 bytes, with no count: the
+ * used slots come first and the slots after them hold empty texts. Each
+ * slot's text is NUL-terminated (at most 18 characters from the bridge). */
+enum {
+    PORTAL_LIST_SLOTS = 64,
+    PORTAL_LIST_SLOT_SIZE = 20,
+    /* The list readers' out-text: NUL-terminated within this many bytes. */
+    PORTAL_LIST_TEXT_SIZE = 128
+};
+
+typedef struct PortalListTable {
+    char Slot[PORTAL_LIST_SLOTS][PORTAL_LIST_SLOT_SIZE];
+} PortalListTable;
+
+/* Subscribes ("1") or unsubscribes ("0") the listed portal events. */
+int zivra_subscribePortalEvent(const PortalListTable *events, const char *enable);
+int zivra_addPortalMacWhiteList(const PortalListTable *macs);
+int zivra_deletePortalMacWhiteList(const PortalListTable *macs);
+/* Writes the white list as one text into list[PORTAL_LIST_TEXT_SIZE]; 0 = written. */
+int zivra_getPortalMacWhiteList(char *list);
+/* The meaning of the two values is the gateway's own. */
+int zivra_setTemporaryAccessMode(int value1, int value2);
+int zivra_allowDeviceTemporaryAccess(const PortalListTable *macs);
+int zivra_setPortalDomainWriteList(const PortalListTable *domains);
+/* Writes the domain list as one text into list[PORTAL_LIST_TEXT_SIZE]; 0 = written. */
+int zivra_getPortalDomainWriteList(char *list);
+
+/* Layout of the portal table: 64 x 20 bytes, no padding, on both ABIs. */
+#ifdef __cplusplus
+#define ZIVRA_PORTAL_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#define ZIVRA_PORTAL_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+ZIVRA_PORTAL_ASSERT(sizeof(PortalListTable) == 1280, "PortalListTable size");
+ZIVRA_PORTAL_ASSERT(offsetof(PortalListTable, Slot) == 0, "PortalListTable Slot offset");
+ZIVRA_PORTAL_ASSERT(sizeof(((PortalListTable *)0)->Slot[0]) == 20, "PortalListTable slot width");
+#undef ZIVRA_PORTAL_ASSERT
+
 #ifdef __cplusplus
 } /* extern "C" */
 #endif

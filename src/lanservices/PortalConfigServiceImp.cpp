@@ -1,0 +1,178 @@
+// Native half of com.korvanta.nestrova.lanservices.PortalConfigServiceImp:
+// the gateway's captive portal (event subscription, MAC white list,
+// temporary access, domain list).
+#include "com_korvanta_nestrova_lanservices_PortalConfigServiceImp.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "common/jni_util.h"
+
+namespace {
+
+// The list readers' reply: the longest one (the domain template around a
+// full 128-character list text) is 164 characters, so it always stays whole.
+constexpr size_t kListReplySize = 256;
+
+// Copies the names of a portal list argument (MACs, event names or domain
+// names; `n` is its length as the caller read it) into consecutive slots of
+// the zeroed table, keeping at most 18 characters of each (size argument 19).
+// The portal lists have no empty-array and no String[] {""} rule: an empty
+// array simply leaves the table empty.
+//
+// Returns false when an element's characters cannot be had: the conversion
+// stops there, the slots from that one on stay empty, and the caller writes
+// its own error line (at its own log level) and still calls the gateway.
+// Each element's characters and reference go back before the next is taken.
+bool FillPortalList(JNIEnv *env, jobjectArray list, jsize n, PortalListTable *table) {
+    // A Java null array has no element to be had: it counts as a list whose
+    // first element's characters cannot be had (error line, empty table),
+    // and never reaches GetObjectArrayElement.
+    if (list == nullptr) return false;
+    // The gateway takes no count, only the 64-slot table: a longer array is
+    // cut to its first 64 names, and the elements after them are not read.
+    const int count = bundle::ClampCount(n, PORTAL_LIST_SLOTS);
+    for (int i = 0; i < count; ++i) {
+        bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(list, i));
+        // A null element yields no characters without a call into the JVM,
+        // so it stops the conversion like one whose characters cannot be had.
+        bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
+        if (!chars.ok()) return false;
+        snprintf(table->Slot[i], PORTAL_LIST_SLOT_SIZE - 1, "%s", chars.get());
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_subscribePortalEventJni(
+    JNIEnv *env, jobject, jint /* first: not read */, jobjectArray events, jboolean enable) {
+    PortalListTable table;
+    char onOff[2];
+    const jsize n = bundle::ArrayLength(env, events);
+    memset(&table, 0, sizeof table);
+    memset(onOff, 0, sizeof onOff);
+    // The portal event subscription logs at levels 0 and 1, not at the
+    // bridge's usual level 2.
+    zivra_printf(0, "subscribePortalEventJni  enter, ============>\n");
+    if (!FillPortalList(env, events, n, &table)) {
+        zivra_printf(1, "subscribePortalEventJni: Get each event String error\n");
+    }
+    zivra_printf(0, "subscribePortalEventJni  enable[%d], ============>\n", static_cast<int>(enable));
+    // Only a low byte of exactly 1 subscribes; any other value, nonzero
+    // ones included, passes "0".
+    snprintf(onOff, sizeof onOff, "%s", enable == 1 ? "1" : "0");
+    const int result = zivra_subscribePortalEvent(&table, onOff);
+    zivra_printf(0, "subscribePortalEventJni: return value = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_addPortalMacWhiteListJni(JNIEnv *env, jobject,
+                                                                                      jobjectArray macs) {
+    PortalListTable table;
+    const jsize n = bundle::ArrayLength(env, macs);
+    memset(&table, 0, sizeof table);
+    BRIDGE_LOG("addPortalMacWhiteListJni  enter============>\n");
+    if (!FillPortalList(env, macs, n, &table)) {
+        BRIDGE_LOG("addPortalMacWhiteListJni: Get each mac String error\n");
+    }
+    const int result = zivra_addPortalMacWhiteList(&table);
+    BRIDGE_LOG("addPortalMacWhiteListJni: return value = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_deletePortalMacWhiteListJni(
+    JNIEnv *env, jobject, jobjectArray macs) {
+    PortalListTable table;
+    const jsize n = bundle::ArrayLength(env, macs);
+    memset(&table, 0, sizeof table);
+    BRIDGE_LOG("deletePortalMacWhiteListJni  enter============>\n");
+    if (!FillPortalList(env, macs, n, &table)) {
+        BRIDGE_LOG("deletePortalMacWhiteListJni: Get each mac String error\n");
+    }
+    const int result = zivra_deletePortalMacWhiteList(&table);
+    BRIDGE_LOG("deletePortalMacWhiteListJni: return value = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_getPortalMacWhiteListJni(JNIEnv *env, jobject) {
+    char list[PORTAL_LIST_TEXT_SIZE];
+    char reply[kListReplySize];
+    memset(list, 0, sizeof list);
+    memset(reply, 0, sizeof reply);
+    BRIDGE_LOG("getPortalMacWhiteListJni  enter============>\n");
+    if (zivra_getPortalMacWhiteList(list) == 0) {
+        // A list text that fills all 128 bytes without a NUL is read no
+        // further than its buffer.
+        snprintf(reply, sizeof reply, "{\"Result\":0,\"List\":[{\"MAC\":\"%.*s\"}]}",
+                 static_cast<int>(sizeof list), list);
+    } else {
+        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+    }
+    BRIDGE_LOG("getPortalMacWhiteListJni: leave tmp: %s============>\n", reply);
+    return env->NewStringUTF(reply);
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_setTemporaryAccessModeJni(JNIEnv *, jobject,
+                                                                                       jint value1,
+                                                                                       jint value2) {
+    BRIDGE_LOG("setTemporaryAccessModeJni  enter============>\n");
+    // Both values go to the gateway as they are: it alone knows their range.
+    const int result = zivra_setTemporaryAccessMode(value1, value2);
+    BRIDGE_LOG("setTemporaryAccessModeJni: return value = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_allowDeviceTemporaryAccessJni(
+    JNIEnv *env, jobject, jobjectArray macs) {
+    PortalListTable table;
+    const jsize n = bundle::ArrayLength(env, macs);
+    memset(&table, 0, sizeof table);
+    BRIDGE_LOG("allowDeviceTemporaryAccessJni  enter============>\n");
+    if (!FillPortalList(env, macs, n, &table)) {
+        BRIDGE_LOG("allowDeviceTemporaryAccessJni: Get each mac String error\n");
+    }
+    const int result = zivra_allowDeviceTemporaryAccess(&table);
+    BRIDGE_LOG("allowDeviceTemporaryAccessJni: return value = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_setPortalDomainWriteListJni(
+    JNIEnv *env, jobject, jobjectArray domains) {
+    PortalListTable table;
+    const jsize n = bundle::ArrayLength(env, domains);
+    memset(&table, 0, sizeof table);
+    BRIDGE_LOG("setPortalDomainWriteListJni  enter============>\n");
+    if (!FillPortalList(env, domains, n, &table)) {
+        BRIDGE_LOG("setPortalDomainWriteListJni: Get each domains String error\n");
+    }
+    const int result = zivra_setPortalDomainWriteList(&table);
+    BRIDGE_LOG("setPortalDomainWriteListJni: return value = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_getPortalDomainWriteListJni(JNIEnv *env,
+                                                                                         jobject) {
+    char list[PORTAL_LIST_TEXT_SIZE];
+    char reply[kListReplySize];
+    memset(list, 0, sizeof list);
+    memset(reply, 0, sizeof reply);
+    BRIDGE_LOG("getPortalDomainWriteListJni  enter============>\n");
+    if (zivra_getPortalDomainWriteList(list) == 0) {
+        // Read no further than the list text's 128 bytes, NUL or not.
+        snprintf(reply, sizeof reply, "{\"Result\":0,\"List\":[{\"domains\":\"%.*s\"}]}",
+                 static_cast<int>(sizeof list), list);
+    } else {
+        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+    }
+    BRIDGE_LOG("getPortalDomainWriteListJni: leave tmp: %s=======>\n", reply);
+    return env->NewStringUTF(reply);
+}
