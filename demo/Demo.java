@@ -20,6 +20,7 @@ public final class Demo {
 
         LanHostsDemo.run();
         LanAccessDemo.run();
+        PortalDemo.run();
     }
 
     static void section(String title) {

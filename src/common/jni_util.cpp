@@ -34,13 +34,13 @@ jsize ArrayLength(JNIEnv *env, jobjectArray array) {
 }
 
 int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, size_t width,
-                   const char *element_error_line) {
+                   const char *element_error_line, int log_level) {
     // More elements than slots: only the first 64 are read, and the
     // platform is told the number actually in the table.
     const int count = ClampCount(n, kMacTableSlots);
     // A Java null array: no element can be had, and its length is taken as 0.
     if (macs == nullptr) {
-        BRIDGE_LOG("%s", element_error_line);
+        zivra_printf(log_level, "%s", element_error_line);
         return 0;
     }
     for (int i = 0; i < count; ++i) {
@@ -49,7 +49,7 @@ int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, size_t 
         ScopedLocalRef element(env, env->GetObjectArrayElement(macs, i));
         BorrowedString chars(env, static_cast<jstring>(element.get()));
         if (!chars.ok()) {
-            BRIDGE_LOG("%s", element_error_line);
+            zivra_printf(log_level, "%s", element_error_line);
             break;
         }
         snprintf(table + static_cast<size_t>(i) * width, width - 1, "%s", chars.get());

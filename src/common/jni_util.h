@@ -99,11 +99,14 @@ jsize ArrayLength(JNIEnv *env, jobjectArray array);
 // `element_error_line`; the slots after it stay empty. Every element
 // reference and its characters are released before the next one is taken.
 //
+// The error line goes out at `log_level` (2, the bridge's usual level,
+// unless the method logs at another).
+//
 // Returns the count to give the platform: n, except that an array of more
 // than 64 elements is cut to the table's 64 slots (the rest are never
-// read) and a negative n counts as 0.
+// read), a negative n counts as 0 and a null array as 0.
 int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, size_t width,
-                   const char *element_error_line);
+                   const char *element_error_line, int log_level = 2);
 
 // Java sends String[] {""} to mean "no MAC": when `count` is 1 and slot 0
 // is empty, the table is zeroed again, `line` is logged (when given) and 0
@@ -112,8 +115,9 @@ int SingleEmptyMeansNone(int count, char *table, size_t width, const char *line)
 
 template <size_t W>
 inline int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n,
-                          char (&table)[kMacTableSlots][W], const char *element_error_line) {
-    return MacListToTable(env, macs, n, &table[0][0], W, element_error_line);
+                          char (&table)[kMacTableSlots][W], const char *element_error_line,
+                          int log_level = 2) {
+    return MacListToTable(env, macs, n, &table[0][0], W, element_error_line, log_level);
 }
 
 template <size_t W>

@@ -14,36 +14,16 @@ namespace {
 // full 128-character list text) is 164 characters, so it always stays whole.
 constexpr size_t kListReplySize = 256;
 
-// Copies the names of a portal list argument (MACs, event names or domain
-// names; `n` is its length as the caller read it) into consecutive slots of
-// the zeroed table, keeping at most 18 characters of each (size argument 19).
-// The portal lists have no empty-array and no String[] {""} rule: an empty
-// array simply leaves the table empty.
-//
-// Returns false when an element's characters cannot be had: the conversion
-// stops there, the slots from that one on stay empty, and the caller writes
-// its own error line (at its own log level) and still calls the gateway.
-// Each element's characters and reference go back before the next is taken.
-bool FillPortalList(JNIEnv *env, jobjectArray list, jsize n, PortalListTable *table) {
-    // A Java null array has no element to be had: it counts as a list whose
-    // first element's characters cannot be had (error line, empty table),
-    // and never reaches GetObjectArrayElement.
-    if (list == nullptr) return false;
-    // The gateway takes no count, only the 64-slot table: a longer array is
-    // cut to its first 64 names, and the elements after them are not read.
-    const int count = bundle::ClampCount(n, PORTAL_LIST_SLOTS);
-    for (int i = 0; i < count; ++i) {
-        bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(list, i));
-        // A null element yields no characters without a call into the JVM,
-        // so it stops the conversion like one whose characters cannot be had.
-        bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
-        if (!chars.ok()) return false;
-        snprintf(table->Slot[i], PORTAL_LIST_SLOT_SIZE - 1, "%s", chars.get());
-    }
-    return true;
-}
-
 }  // namespace
+
+// The portal's list arguments (MACs, event names or domain names) use the
+// 64-slot table of 20-byte slots, at most 18 characters of each name kept,
+// but go to the gateway with no count: used slots first, empty ones after.
+// There is no empty-array and no String[] {""} rule here: an empty array
+// simply leaves the table empty. An element whose characters cannot be had
+// (a Java null element or array too) ends the copy with the method's error
+// line, and the gateway is still called with the names copied before it.
+// A longer array is cut to its first 64 names; the rest are not read.
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_subscribePortalEventJni(
@@ -56,9 +36,8 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_subscribePortalEve
     // The portal event subscription logs at levels 0 and 1, not at the
     // bridge's usual level 2.
     zivra_printf(0, "subscribePortalEventJni  enter, ============>\n");
-    if (!FillPortalList(env, events, n, &table)) {
-        zivra_printf(1, "subscribePortalEventJni: Get each event String error\n");
-    }
+    bundle::MacListToTable(env, events, n, table.Slot,
+                           "subscribePortalEventJni: Get each event String error\n", 1);
     zivra_printf(0, "subscribePortalEventJni  enable[%d], ============>\n", static_cast<int>(enable));
     // Only a low byte of exactly 1 subscribes; any other value, nonzero
     // ones included, passes "0".
@@ -75,9 +54,8 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_addPortalMacWhiteL
     const jsize n = bundle::ArrayLength(env, macs);
     memset(&table, 0, sizeof table);
     BRIDGE_LOG("addPortalMacWhiteListJni  enter============>\n");
-    if (!FillPortalList(env, macs, n, &table)) {
-        BRIDGE_LOG("addPortalMacWhiteListJni: Get each mac String error\n");
-    }
+    bundle::MacListToTable(env, macs, n, table.Slot,
+                           "addPortalMacWhiteListJni: Get each mac String error\n");
     const int result = zivra_addPortalMacWhiteList(&table);
     BRIDGE_LOG("addPortalMacWhiteListJni: return value = %d   leave============>\n", result);
     return result;
@@ -90,9 +68,8 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_deletePortalMacWhi
     const jsize n = bundle::ArrayLength(env, macs);
     memset(&table, 0, sizeof table);
     BRIDGE_LOG("deletePortalMacWhiteListJni  enter============>\n");
-    if (!FillPortalList(env, macs, n, &table)) {
-        BRIDGE_LOG("deletePortalMacWhiteListJni: Get each mac String error\n");
-    }
+    bundle::MacListToTable(env, macs, n, table.Slot,
+                           "deletePortalMacWhiteListJni: Get each mac String error\n");
     const int result = zivra_deletePortalMacWhiteList(&table);
     BRIDGE_LOG("deletePortalMacWhiteListJni: return value = %d   leave============>\n", result);
     return result;
@@ -135,9 +112,8 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_allowDeviceTempora
     const jsize n = bundle::ArrayLength(env, macs);
     memset(&table, 0, sizeof table);
     BRIDGE_LOG("allowDeviceTemporaryAccessJni  enter============>\n");
-    if (!FillPortalList(env, macs, n, &table)) {
-        BRIDGE_LOG("allowDeviceTemporaryAccessJni: Get each mac String error\n");
-    }
+    bundle::MacListToTable(env, macs, n, table.Slot,
+                           "allowDeviceTemporaryAccessJni: Get each mac String error\n");
     const int result = zivra_allowDeviceTemporaryAccess(&table);
     BRIDGE_LOG("allowDeviceTemporaryAccessJni: return value = %d   leave============>\n", result);
     return result;
@@ -150,9 +126,8 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_setPortalDomainWri
     const jsize n = bundle::ArrayLength(env, domains);
     memset(&table, 0, sizeof table);
     BRIDGE_LOG("setPortalDomainWriteListJni  enter============>\n");
-    if (!FillPortalList(env, domains, n, &table)) {
-        BRIDGE_LOG("setPortalDomainWriteListJni: Get each domains String error\n");
-    }
+    bundle::MacListToTable(env, domains, n, table.Slot,
+                           "setPortalDomainWriteListJni: Get each domains String error\n");
     const int result = zivra_setPortalDomainWriteList(&table);
     BRIDGE_LOG("setPortalDomainWriteListJni: return value = %d   leave============>\n", result);
     return result;

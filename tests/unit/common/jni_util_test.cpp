@@ -127,7 +127,9 @@ TEST_F(JniUtilTest, MacListNullElementAndNullArrayAreElementsThatCannotBeHad) {
     EXPECT_STREQ(table[0], "a");
     EXPECT_EQ(bundle::ArrayLength(env(), nullptr), 0);
     EXPECT_EQ(bundle::MacListToTable(env(), nullptr, 0, table, "err\n"), 0);
-    EXPECT_EQ(Lines(), AtLevel2({"err\n", "err\n"}));
+    // A method that logs at another level gets its error line there.
+    EXPECT_EQ(bundle::MacListToTable(env(), jni.Arr({jni.BadStr()}), 1, table, "err\n", 1), 1);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"2|err\n", "2|err\n", "1|err\n"}));
 }
 
 TEST_F(JniUtilTest, MacListLongerThanTableIsCutToSixtyFourSlots) {
