@@ -12,9 +12,9 @@
  *  - memory handed back through an out-pointer comes from malloc and is
  *    released by the caller with free.
  *
- * Records are plain C structs laid out field after field. Their sizes and
- * offsets are checked below for the 64-bit host and the 32-bit MIPS gateway
- * alike (all fields are fixed-width, so both layouts are the same).
+ * Records are plain C structs laid out field after field. Each record's size
+ * and field offsets are checked right after it, for the 64-bit host and the
+ * 32-bit MIPS gateway alike (fixed-width fields give both the same layout).
  */
 #ifndef ZIVRA_PLATFORM_H
 #define ZIVRA_PLATFORM_H
@@ -24,6 +24,12 @@
 
 #ifdef __cplusplus
 extern "C" {
+#endif
+
+#ifdef __cplusplus
+#define ZIVRA_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#define ZIVRA_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
 #endif
 
 #if defined(__GNUC__)
@@ -62,6 +68,18 @@ typedef struct LANEthernetInfoRecord {
     char DuplexMode[6];
 } LANEthernetInfoRecord;
 
+/* 64-bit counters are 8-byte aligned on both ABIs (MIPS o32 aligns long long
+ * to 8 as x86-64 does), so the stats record has no hidden padding. */
+ZIVRA_STATIC_ASSERT(sizeof(LANEthernetStatsRecord) == 24, "LANEthernetStatsRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, BytesReceived) == 8, "BytesReceived offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, PacketsSent) == 16, "PacketsSent offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, PacketsReceived) == 20, "PacketsReceived offset");
+
+ZIVRA_STATIC_ASSERT(sizeof(LANEthernetInfoRecord) == 30, "LANEthernetInfoRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, Status) == 8, "Status offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, BitRate) == 18, "BitRate offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, DuplexMode) == 24, "DuplexMode offset");
+
 int zivra_getLANEthernetStats(int port, LANEthernetStatsRecord *stats);
 int zivra_getLANEthernetInfo(int port, LANEthernetInfoRecord *info);
 int zivra_setLANEthernetEnable(int port, const char *enable);
@@ -96,29 +114,23 @@ typedef struct LANHostStatsRecord {
 
 /* Layout of the host records, the same on the x86-64 host and the MIPS32
  * gateway: texts only, or 32-bit fields, so no padding anywhere. */
-#ifdef __cplusplus
-#define ZIVRA_LAN_HOST_LAYOUT(cond, msg) static_assert(cond, msg)
-#else
-#define ZIVRA_LAN_HOST_LAYOUT(cond, msg) _Static_assert(cond, msg)
-#endif
-ZIVRA_LAN_HOST_LAYOUT(sizeof(LANHostRecord) == 268, "LANHostRecord size");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, Class) == 0, "Class offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, MAC) == 8, "MAC offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, DhcpName) == 28, "DhcpName offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, DeviceName) == 98, "DeviceName offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, IP) == 168, "IP offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, ConnectInterface) == 188, "ConnectInterface offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, OnlineTime) == 196, "OnlineTime offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostRecord, StorageAccessStatus) == 260, "StorageAccessStatus offset");
+ZIVRA_STATIC_ASSERT(sizeof(LANHostRecord) == 268, "LANHostRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, Class) == 0, "Class offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, MAC) == 8, "MAC offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, DhcpName) == 28, "DhcpName offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, DeviceName) == 98, "DeviceName offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, IP) == 168, "IP offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, ConnectInterface) == 188, "ConnectInterface offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, OnlineTime) == 196, "OnlineTime offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostRecord, StorageAccessStatus) == 260, "StorageAccessStatus offset");
 
-ZIVRA_LAN_HOST_LAYOUT(sizeof(LANHostSpeedLimitRecord) == 8, "LANHostSpeedLimitRecord size");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostSpeedLimitRecord, UpSpeed) == 0, "UpSpeed offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostSpeedLimitRecord, DownSpeed) == 4, "DownSpeed offset");
+ZIVRA_STATIC_ASSERT(sizeof(LANHostSpeedLimitRecord) == 8, "LANHostSpeedLimitRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostSpeedLimitRecord, UpSpeed) == 0, "UpSpeed offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostSpeedLimitRecord, DownSpeed) == 4, "DownSpeed offset");
 
-ZIVRA_LAN_HOST_LAYOUT(sizeof(LANHostStatsRecord) == 8, "LANHostStatsRecord size");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostStatsRecord, UsStats) == 0, "UsStats offset");
-ZIVRA_LAN_HOST_LAYOUT(offsetof(LANHostStatsRecord, DsStats) == 4, "DsStats offset");
-#undef ZIVRA_LAN_HOST_LAYOUT
+ZIVRA_STATIC_ASSERT(sizeof(LANHostStatsRecord) == 8, "LANHostStatsRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostStatsRecord, UsStats) == 0, "UsStats offset");
+ZIVRA_STATIC_ASSERT(offsetof(LANHostStatsRecord, DsStats) == 4, "DsStats offset");
 
 /* Host queries: `hosts` is a zero-filled table of 64 records and *count
  * (zero on entry) receives the number of records filled. */
@@ -201,40 +213,12 @@ int zivra_setPortalDomainWriteList(const PortalListTable *domains);
 int zivra_getPortalDomainWriteList(char *list);
 
 /* Layout of the portal table: 64 x 20 bytes, no padding, on both ABIs. */
-#ifdef __cplusplus
-#define ZIVRA_PORTAL_ASSERT(cond, msg) static_assert(cond, msg)
-#else
-#define ZIVRA_PORTAL_ASSERT(cond, msg) _Static_assert(cond, msg)
-#endif
-ZIVRA_PORTAL_ASSERT(sizeof(PortalListTable) == 1280, "PortalListTable size");
-ZIVRA_PORTAL_ASSERT(offsetof(PortalListTable, Slot) == 0, "PortalListTable Slot offset");
-ZIVRA_PORTAL_ASSERT(sizeof(((PortalListTable *)0)->Slot[0]) == 20, "PortalListTable slot width");
-#undef ZIVRA_PORTAL_ASSERT
+ZIVRA_STATIC_ASSERT(sizeof(PortalListTable) == 1280, "PortalListTable size");
+ZIVRA_STATIC_ASSERT(offsetof(PortalListTable, Slot) == 0, "PortalListTable Slot offset");
+ZIVRA_STATIC_ASSERT(sizeof(((PortalListTable *)0)->Slot[0]) == 20, "PortalListTable slot width");
 
 #ifdef __cplusplus
 } /* extern "C" */
 #endif
-
-/* ------------------------------------------------------------------------ */
-/* Layout checks (identical on the x86-64 host and the MIPS32 gateway)      */
-/* ------------------------------------------------------------------------ */
-
-#ifdef __cplusplus
-#define ZIVRA_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
-#else
-#define ZIVRA_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
-#endif
-
-/* 64-bit counters are 8-byte aligned on both ABIs (MIPS o32 aligns long long
- * to 8 as x86-64 does), so the stats record has no hidden padding. */
-ZIVRA_STATIC_ASSERT(sizeof(LANEthernetStatsRecord) == 24, "LANEthernetStatsRecord size");
-ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, BytesReceived) == 8, "BytesReceived offset");
-ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, PacketsSent) == 16, "PacketsSent offset");
-ZIVRA_STATIC_ASSERT(offsetof(LANEthernetStatsRecord, PacketsReceived) == 20, "PacketsReceived offset");
-
-ZIVRA_STATIC_ASSERT(sizeof(LANEthernetInfoRecord) == 30, "LANEthernetInfoRecord size");
-ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, Status) == 8, "Status offset");
-ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, BitRate) == 18, "BitRate offset");
-ZIVRA_STATIC_ASSERT(offsetof(LANEthernetInfoRecord, DuplexMode) == 24, "DuplexMode offset");
 
 #endif /* ZIVRA_PLATFORM_H */
