@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Footprint of libbundle.so.1 on the gateway: the stack frame of every entry
+# point (from the -fstack-usage files the compiler writes next to the object
+# files) and the size of the stripped library.
+#
+# usage: footprint.sh --lib LIB --strip STRIP --readelf READELF --report FILE [--check] [--quiet] DIR...
+#   DIR...   folders searched for the library's .su files
+#   --check  exit 1 when a budget below is exceeded or a figure is missing
+#   --quiet  only write the report file
+#
+# Budgets:
+#  - An entry point's own frame may not exceed 32 KiB. Java threads on the
+#    gateway run native code on their own thread stacks, which the JVM keeps
+#    small; 32 KiB leaves the platform call below the entry point the rest.
+#    A frame the compiler cannot bound (alloca, variable-length arrays) has no
+#    figure to check and fails too.
+#  - The stripped library may not exceed 192 KiB. First measurement, with the
+#    five Ethernet entry points: 9444 bytes, of which 5884 are the fixed part
+#    (ELF headers, shared conventions, globals) and about 712 bytes go to each
+#    entry point (code, its log and reply texts, its dynamic symbol). The 172
+#    entry points of the finished library extrapolate to about 128 KB; most of
+#    them are heavier than the Ethernet ones (list replies, long templates),
+#    hence 50% on top: 192 KiB. Far more than that means something that does
+#    not belong in the library got in (the C++ runtime linked statically, a
+#    large table, debug data that survives strip).
+set -euo pipefail
+
+readonly MAX_FRAME=32768
+readonly MAX_STRIPPED=196608
+
+lib="" strip="" readelf="" report="" check=0 quiet=0 dirs=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --lib) lib=$2; shift 2 ;;
+    --strip) strip=$2; shift 2 ;;
+    --readelf) readelf=$2; shift 2 ;;
+    --report) report=$2; shift 2 ;;
+    --check) check=1; shift ;;
+    --quiet) quiet=1; shift ;;
+    *) dirs+=("$1"); shift ;;
+  esac
+done
+if [ -z "$lib" ] || [ -z "$strip" ] || [ -z "$readelf" ] || [ -z "$report" ] || [ ${#dirs[@]} -eq 0 ]; then
+  sed -n 's/^# usage: /usage: /p' "$0" >&2
+  exit 2
+fi
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Stripped size, as shipped.
+"$strip" --strip-all -o "$tmp/lib.so" "$lib"
+size=$(stat -c %s "$tmp/lib.so")
+
+# .su lines: "file:line:column:function<TAB>bytes<TAB>qualifier". Entry
+# points are recognised by their exported name inside the C++ signature.
+find "${dirs[@]}" -name '*.su' -print0 | xargs -0 -r cat >"$tmp/all.su"
+awk -F'\t' '{
+    if (match($1, /Java_com_korvanta_nestrova_[A-Za-z0-9_]+/))
+      print substr($1, RSTART, RLENGTH) "\t" $2 "\t" $3 > "'"$tmp/entry"'"
+    else {
+      sub(/^[^:]*:[0-9]+:[0-9]+:/, "", $1)
+      print $1 "\t" $2 "\t" $3 > "'"$tmp/other"'"
+    }
+  }' "$tmp/all.su"
+touch "$tmp/entry" "$tmp/other"
+
+# Every exported entry point must have a figure; figures of entry points the
+# library no longer exports (a stale .su of a removed source) are left out.
+"$readelf" --dyn-syms -W "$lib" | awk '$7 != "UND" && $8 ~ /^Java_com_korvanta_nestrova_/ {print $8}' \
+  | sort -u >"$tmp/exported"
+awk -F'\t' 'NR == FNR { keep[$1] = 1; next } keep[$1]' "$tmp/exported" "$tmp/entry" \
+  | sort -t$'\t' -k2,2nr -k1,1 >"$tmp/entry.sorted"
+cut -f1 "$tmp/entry" | sort -u >"$tmp/measured"
+missing=$(comm -23 "$tmp/exported" "$tmp/measured")
+
+entries=$(wc -l <"$tmp/exported")
+largest_entry=$(head -n1 "$tmp/entry.sorted" | cut -f2)
+largest_other=$(sort -t$'\t' -k2,2nr "$tmp/other" | head -n1)
+
+{
+  echo "libbundle.so.1 footprint"
+  echo "stripped size: $size bytes (budget $MAX_STRIPPED bytes)"
+  echo "entry points: $entries exported; own stack frame of each, bytes (limit $MAX_FRAME):"
+  awk -F'\t' '{printf "  %6d  %-16s %s\n", $2, $3, $1}' "$tmp/entry.sorted"
+  echo "largest entry-point frame: ${largest_entry:-none} bytes"
+  if [ -n "$largest_other" ]; then
+    echo "largest frame of a helper they call: $(cut -f2 <<<"$largest_other") bytes ($(cut -f1 <<<"$largest_other"))"
+  fi
+} >"$report"
+[ "$quiet" -eq 1 ] || cat "$report"
+
+[ "$check" -eq 1 ] || exit 0
+
+fail=0
+if [ "$entries" -eq 0 ]; then
+  echo "footprint: no exported entry point found in $lib" >&2; fail=1
+fi
+if [ -n "$missing" ]; then
+  echo "footprint: no stack figure for (is -fstack-usage on?):" >&2
+  echo "$missing" | sed 's/^/  /' >&2
+  fail=1
+fi
+if [ "$size" -gt "$MAX_STRIPPED" ]; then
+  echo "footprint: stripped library is $size bytes, over the $MAX_STRIPPED-byte budget" >&2; fail=1
+fi
+awk -F'\t' -v max="$MAX_FRAME" '
+  $2 > max { printf "footprint: %s uses %d bytes of stack, over %d\n", $1, $2, max; bad = 1 }
+  $3 ~ /dynamic/ && $3 !~ /bounded/ { printf "footprint: %s has an unbounded stack frame (%s)\n", $1, $3; bad = 1 }
+  END { exit bad }' "$tmp/entry.sorted" >&2 || fail=1
+[ "$fail" -eq 0 ] && echo "footprint: within budget"
+exit "$fail"
