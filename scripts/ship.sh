@@ -15,6 +15,7 @@ build=${BUILD_DIR:-$root/build}
 out=${SHIP_DIR:-$build/ship}
 mips=$build/mips
 
+"$root/scripts/setup.sh"
 cmake -S "$root" -B "$mips" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mips-linux-gnu.cmake" >/dev/null
 cmake --build "$mips" --target bundle
 
