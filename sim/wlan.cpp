@@ -70,11 +70,11 @@ const char *const kWidths24[] = {"20MHz", "40MHz", "20/40MHz", nullptr};
 const char *const kWidths5[] = {"20MHz", "40MHz", "80MHz", "160MHz", "20/40/80MHz", nullptr};
 
 const Neighbor kNeighbors[] = {
-    {"2.4G", "Harbor-Lane", "3C:52:82:0A:11:20", "b/g/n", "-61", "Infrastructure", "1"},
-    {"2.4G", "Printer-7F21", "F4:39:09:7F:21:02", "b/g", "-74", "Adhoc", "6"},
-    {"2.4G", "Kestrel Cafe Guest", "00:1E:58:C4:90:3B", "b/g/n/ax", "-82", "Infrastructure", "11"},
-    {"5G", "Harbor-Lane-5G", "3C:52:82:0A:11:24", "a/n/ac", "-68", "Infrastructure", "44"},
-    {"5G", "Orchard", "AC:84:C6:05:7E:10", "a/n/ac/ax", "-79", "Infrastructure", "149"},
+    {"2.4G", "Harbor-Lane", "3C:52:82:0A:11:20", "b/g/n", "-61", "AP", "1"},
+    {"2.4G", "Printer-7F21", "F4:39:09:7F:21:02", "b/g", "-74", "Ad-hoc", "6"},
+    {"2.4G", "Kestrel Cafe Guest", "00:1E:58:C4:90:3B", "b/g/n/ax", "-82", "AP", "11"},
+    {"5G", "Harbor-Lane-5G", "3C:52:82:0A:11:24", "a/n/ac", "-68", "AP", "44"},
+    {"5G", "Orchard", "AC:84:C6:05:7E:10", "a/n/ac/ax", "-79", "AP", "149"},
 };
 
 const Station kStations[] = {
