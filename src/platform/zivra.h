@@ -180,6 +180,96 @@ int zivra_setMacFilterMode(int mode);
 /* WLAN queries and configuration                                           */
 /* ------------------------------------------------------------------------ */
 
+/* Radio types ("2.4G", "5G", ...), standards, widths and the security texts
+ * are the platform's vocabulary; the bridge passes them through unchanged.
+ * Array parameters below document the size of the caller's buffer. */
+
+#define ZIVRA_WLAN_NEIGHBORS 64 /* entries of a neighbour table */
+#define ZIVRA_WLAN_HOSTS 64     /* station records when all stations are asked */
+
+/* Neighbouring access points: six parallel arrays, entry i of each array
+ * describing the same neighbour. */
+typedef struct WLANNeighborTable {
+    char SSIDName[ZIVRA_WLAN_NEIGHBORS][130];
+    char BSSID[ZIVRA_WLAN_NEIGHBORS][20];
+    char Standard[ZIVRA_WLAN_NEIGHBORS][20];
+    char RSSI[ZIVRA_WLAN_NEIGHBORS][8];
+    char NetworkType[ZIVRA_WLAN_NEIGHBORS][12];
+    char Channel[ZIVRA_WLAN_NEIGHBORS][4]; /* number text, at most 3 digits */
+} WLANNeighborTable;
+
+/* Character fields only: the same layout on x86-64 and MIPS o32. */
+ZIVRA_STATIC_ASSERT(sizeof(WLANNeighborTable) == 12416, "WLANNeighborTable size");
+ZIVRA_STATIC_ASSERT(offsetof(WLANNeighborTable, SSIDName) == 0, "WLANNeighborTable.SSIDName offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANNeighborTable, BSSID) == 8320, "WLANNeighborTable.BSSID offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANNeighborTable, Standard) == 9600, "WLANNeighborTable.Standard offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANNeighborTable, RSSI) == 10880, "WLANNeighborTable.RSSI offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANNeighborTable, NetworkType) == 11392, "WLANNeighborTable.NetworkType offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANNeighborTable, Channel) == 12160, "WLANNeighborTable.Channel offset");
+
+/* One associated station. MAC is read on entry (the station asked for, or
+ * empty when all are asked) and overwritten with the station's MAC. */
+typedef struct WLANHostRecord {
+    char MAC[20];
+    char SSIDIndex[8]; /* number text */
+    char SSIDName[128];
+    char RSSI[12];
+    char RxRate[32];
+    char TxRate[32];
+    char Standard[32];
+} WLANHostRecord;
+
+ZIVRA_STATIC_ASSERT(sizeof(WLANHostRecord) == 264, "WLANHostRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, MAC) == 0, "WLANHostRecord.MAC offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, SSIDIndex) == 20, "WLANHostRecord.SSIDIndex offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, SSIDName) == 28, "WLANHostRecord.SSIDName offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, RSSI) == 156, "WLANHostRecord.RSSI offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, RxRate) == 168, "WLANHostRecord.RxRate offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, TxRate) == 200, "WLANHostRecord.TxRate offset");
+ZIVRA_STATIC_ASSERT(offsetof(WLANHostRecord, Standard) == 232, "WLANHostRecord.Standard offset");
+
+/* Queries. */
+int zivra_getWLANSSIDPassword(int ssidIndex, char password[256]);
+/* Returns the number of neighbours filled (0..64); negative on failure. */
+int zivra_getWLANNeighbor(const char *radioType, WLANNeighborTable *table);
+int zivra_getWLANSSIDStats(int ssidIndex, char totalPacketsReceived[64], char totalPacketsSent[32],
+                           char totalBytesReceived[64], char totalBytesSent[64], char errorsSent[64],
+                           char discardPacketsSent[64], char errorsReceived[64],
+                           char discardPacketsReceived[64]);
+int zivra_getWLANRadioInfo(const char *radioType, char channel[64], char autoChannelEnable[32],
+                           char channelsInUse[128], char transmitPower[130], char frequencyWidth[64]);
+/* `count` MACs are given in the first records (0 = all stations, in a table
+ * of ZIVRA_WLAN_HOSTS records; otherwise the table holds `count` records).
+ * Returns the number of records filled from the start; negative on failure. */
+int zivra_getWLANHostInfo(WLANHostRecord *table, int count);
+int zivra_getWLANSSIDInfo(int ssidIndex, char enable[32], char bssid[32], char ssidName[130],
+                          char ssidAdvertisementEnabled[32], char standard[32], char encryptionMode[128]);
+/* Guest slot 0 or 1; returns 0 when the slot is in use and fills its values. */
+int zivra_getGuestSSIDInfo(int slot, int *duration, char portIsolation[8], int *remainDuration,
+                           int *ssidIndex);
+/* Returns the WPS status value itself. */
+int zivra_getWLANWPSStatus(int ssidIndex);
+/* Returns non-zero when the radio's hardware switch is on. */
+int zivra_getWLANHardwareSwitch(const char *radioType);
+
+/* Settings. Flags are one-character texts "1"/"0"; for SSID advertisement
+ * the text is a hide flag ("0" = advertised). */
+int zivra_setWLANSSIDAdvertisement(int ssidIndex, const char *hide);
+int zivra_setWLANSSIDSecurity(int ssidIndex, const char *security1, const char *security2,
+                              const char *security3);
+int zivra_setWLANRadioFrequencyWidth(const char *radioType, const char *frequencyWidth);
+int zivra_setWLANStandard(const char *radioType, const char *standard);
+int zivra_addWLANGuestSSID(int guestSsidIndex);
+int zivra_setWLANRadioPower(const char *radioType, int power);
+int zivra_setWLANSSIDSwitch(int ssidIndex, const char *enable);
+int zivra_setWLANGuestPortIsolation(int guestSsidIndex, const char *isolate);
+int zivra_startWLANWPS(int ssidIndex);
+int zivra_deleteWLANGuestSSID(int guestSsidIndex);
+int zivra_setWLANHardwareSwitch(const char *radioType, const char *on);
+int zivra_setWLANGuestDuration(int guestSsidIndex, int duration);
+int zivra_stopWLANWPS(int ssidIndex);
+int zivra_setWLANRadioChannel(const char *radioType, int channel);
+
 /* ------------------------------------------------------------------------ */
 /* Captive portal                                                           */
 /* ------------------------------------------------------------------------ */

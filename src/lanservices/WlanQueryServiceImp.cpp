@@ -1,0 +1,339 @@
+// Native half of com.korvanta.nestrova.lanservices.WlanQueryServiceImp:
+// neighbouring access points, SSID counters and settings, radio settings,
+// associated stations, guest SSIDs, WPS state and the hardware switch.
+#include "com_korvanta_nestrova_lanservices_WlanQueryServiceImp.h"
+
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "common/jni_util.h"
+
+namespace {
+
+constexpr char kJstringFail[] = "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}";
+constexpr char kNeighborFail[] = "{\"Result\":-1,\"FailReason\":\"getWLANNeighbor fail\"}";
+constexpr char kHostFail[] = "{\"Result\":-1,\"FailReason\":\"getWLANHostInfo fail\"}";
+constexpr char kGuestFail[] = "{\"Result\":-1,\"FailReason\":\"getGuestSSIDInfo fail\"}";
+
+// A neighbour item whose six texts fill their fields is 273 characters.
+constexpr size_t kNeighborItemBytes = 512;
+// A station item whose seven texts fill their fields is 356 characters, more
+// than the 256 the gateway's own sizing allows: 384 keeps every item whole.
+constexpr size_t kHostItemBytes = 384;
+// The counter reply is at most 656 characters (176 of template, 480 of
+// counter text).
+constexpr size_t kStatsReplySize = 1024;
+// 109 template characters and 418 bytes of radio texts: 527 characters at
+// most, so a reply of full fields does not fit the 256 bytes that usual
+// texts need; the buffer keeps the longest one whole.
+constexpr size_t kRadioReplySize = 528;
+// 119 template characters and 386 bytes of SSID texts: 505 at most.
+constexpr size_t kSsidInfoReplySize = 512;
+// Two guest items of at most 105 characters each, with the list framing.
+constexpr size_t kGuestReplySize = 600;
+
+constexpr int kGuestSlots = 2;
+
+// The bridge's own list of the guest SSIDs that answered.
+struct GuestSSIDEntry {
+    char PortIsolation[32];
+    int32_t SSIDIndex;
+    int32_t Duration;
+    int32_t RemainDuration;
+};
+static_assert(sizeof(GuestSSIDEntry) == 44, "GuestSSIDEntry size");
+static_assert(offsetof(GuestSSIDEntry, PortIsolation) == 0, "GuestSSIDEntry.PortIsolation offset");
+static_assert(offsetof(GuestSSIDEntry, SSIDIndex) == 32, "GuestSSIDEntry.SSIDIndex offset");
+static_assert(offsetof(GuestSSIDEntry, Duration) == 36, "GuestSSIDEntry.Duration offset");
+static_assert(offsetof(GuestSSIDEntry, RemainDuration) == 40, "GuestSSIDEntry.RemainDuration offset");
+
+// Width of a fixed text field, for a %.*s bound.
+template <size_t N>
+constexpr int W(const char (&)[N]) {
+    return static_cast<int>(N);
+}
+
+}  // namespace
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANNeighborJni(JNIEnv *env, jobject,
+                                                                             jstring radioType) {
+    WLANNeighborTable table;
+    memset(&table, 0, sizeof table);
+    int n;
+    {
+        // A null radio type counts as characters that cannot be had.
+        bundle::BorrowedString radio(env, radioType);
+        if (!radio.ok()) return env->NewStringUTF(kJstringFail);
+        BRIDGE_LOG("getWLANNeighborJni: CradioType:%s enter============>\n", radio.get());
+        n = zivra_getWLANNeighbor(radio.get(), &table);
+    }
+    // A failed scan returns at once, without a leave line.
+    if (n < 0) return env->NewStringUTF(kNeighborFail);
+    // More neighbours than the table holds: only the table's 64 are read.
+    const int count = bundle::ClampCount(n, ZIVRA_WLAN_NEIGHBORS);
+
+    bundle::ListReply reply(count, kNeighborItemBytes, kNeighborFail);
+    reply.Open("{\"Result\":0,\"List\":[");
+    for (int i = 0; i < count; ++i) {
+        // Each text is read no further than its field, NUL or not.
+        reply.Item("{\"SSIDName\":\"%.*s\",\"BSSID\":\"%.*s\",\"NetworkType\":\"%.*s\",\"Channel\":%.*s,"
+                   "\"RSSI\":\"%.*s\",\"Standard\":\"%.*s\"},",
+                   W(table.SSIDName[i]), table.SSIDName[i], W(table.BSSID[i]), table.BSSID[i],
+                   W(table.NetworkType[i]), table.NetworkType[i], W(table.Channel[i]), table.Channel[i],
+                   W(table.RSSI[i]), table.RSSI[i], W(table.Standard[i]), table.Standard[i]);
+    }
+    reply.Close();
+    BRIDGE_LOG("getWLANNeighborJni: return json = %s   leave============>\n", reply.text());
+    return env->NewStringUTF(reply.text());
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(JNIEnv *env, jobject,
+                                                                              jint ssidIndex) {
+    struct {
+        char TotalPacketsReceived[64];
+        char TotalPacketsSent[32];
+        char TotalBytesReceived[64];
+        char TotalBytesSent[64];
+        char ErrorsSent[64];
+        char DiscardPacketsSent[64];
+        char ErrorsReceived[64];
+        char DiscardPacketsReceived[64];
+    } c;
+    char reply[kStatsReplySize];
+    memset(&c, 0, sizeof c);
+    memset(reply, 0, sizeof reply);
+    BRIDGE_LOG("getWLANSSIDStatsJni: enter============>\n");
+
+    if (zivra_getWLANSSIDStats(ssidIndex, c.TotalPacketsReceived, c.TotalPacketsSent, c.TotalBytesReceived,
+                               c.TotalBytesSent, c.ErrorsSent, c.DiscardPacketsSent, c.ErrorsReceived,
+                               c.DiscardPacketsReceived) == 0) {
+        snprintf(reply, sizeof reply,
+                 "{\"Result\":0,\"TotalPacketsReceived\":%.*s,\"TotalPacketsSent\":%.*s,\"TotalBytesReceived\":%.*s,"
+                 "\"TotalBytesSent\":%.*s,\"ErrorsSent\":%.*s,\"DiscardPacketsSent\":%.*s,\"ErrorsReceived\":%.*s,"
+                 "\"DiscardPacketsReceived\":%.*s}",
+                 W(c.TotalPacketsReceived), c.TotalPacketsReceived, W(c.TotalPacketsSent), c.TotalPacketsSent,
+                 W(c.TotalBytesReceived), c.TotalBytesReceived, W(c.TotalBytesSent), c.TotalBytesSent,
+                 W(c.ErrorsSent), c.ErrorsSent, W(c.DiscardPacketsSent), c.DiscardPacketsSent,
+                 W(c.ErrorsReceived), c.ErrorsReceived, W(c.DiscardPacketsReceived), c.DiscardPacketsReceived);
+    } else {
+        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"getWLANSSIDStats fail\"}");
+    }
+
+    BRIDGE_LOG("getWLANSSIDStatsJni: return json = %s leave============>\n", reply);
+    return env->NewStringUTF(reply);
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(JNIEnv *env, jobject,
+                                                                              jstring radioType) {
+    struct {
+        char Channel[64];
+        char AutoChannelEnable[32];
+        char ChannelsInUse[128];
+        char TransmitPower[130];
+        char FrequencyWidth[64];
+    } r;
+    char reply[kRadioReplySize];
+    memset(&r, 0, sizeof r);
+    memset(reply, 0, sizeof reply);
+
+    int result;
+    {
+        // A null radio type counts as characters that cannot be had.
+        bundle::BorrowedString radio(env, radioType);
+        if (!radio.ok()) return env->NewStringUTF(kJstringFail);
+        BRIDGE_LOG("getWLANRadioInfoJni: radioType:%s\n", radio.get());
+        result = zivra_getWLANRadioInfo(radio.get(), r.Channel, r.AutoChannelEnable, r.ChannelsInUse,
+                                        r.TransmitPower, r.FrequencyWidth);
+    }
+
+    if (result == 0) {
+        snprintf(reply, sizeof reply,
+                 "{\"Result\":0, \"Channel\":%.*s, \"AutoChannelEnable\":\"%.*s\", \"ChannelsInUse\":\"%.*s\", "
+                 "\"TransmitPower\":\"%.*s\", \"FrequencyWidth\":\"%.*s\"}",
+                 W(r.Channel), r.Channel, W(r.AutoChannelEnable), r.AutoChannelEnable, W(r.ChannelsInUse),
+                 r.ChannelsInUse, W(r.TransmitPower), r.TransmitPower, W(r.FrequencyWidth), r.FrequencyWidth);
+    } else {
+        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get WLANRadioInfo fail\"}");
+    }
+
+    BRIDGE_LOG("getWLANRadioInfoJni: return json = %s leave============>\n", reply);
+    return env->NewStringUTF(reply);
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHostInfoJni(JNIEnv *env, jobject,
+                                                                             jobjectArray macList) {
+    // A null array: none of its elements can be had.
+    if (macList == nullptr) return env->NewStringUTF(kJstringFail);
+    const jsize k = env->GetArrayLength(macList);
+
+    // No MAC asks for all stations (a table of 64); otherwise one record per
+    // MAC, the list cut to its first 64.
+    int capacity = k > 0 ? bundle::ClampCount(k, ZIVRA_WLAN_HOSTS) : ZIVRA_WLAN_HOSTS;
+    int asked = k > 0 ? capacity : 0;
+    WLANHostRecord *table = static_cast<WLANHostRecord *>(calloc(static_cast<size_t>(capacity), sizeof *table));
+    if (table == nullptr) return env->NewStringUTF(kJstringFail);
+
+    for (int i = 0; i < asked; ++i) {
+        bool had;
+        bool empty = false;
+        {
+            // Characters first, then the element reference, go back before
+            // the next element is taken. A null element is one whose
+            // characters cannot be had.
+            bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(macList, i));
+            bundle::BorrowedString mac(env, static_cast<jstring>(element.get()));
+            had = mac.ok();
+            if (had) {
+                empty = mac.get()[0] == '\0';
+                snprintf(table[i].MAC, sizeof table[i].MAC, "%s", mac.get());
+            }
+        }
+        if (!had) {
+            free(table);
+            return env->NewStringUTF(kJstringFail);
+        }
+        if (empty) {
+            // An empty MAC anywhere means "all stations": a fresh table of 64.
+            if (capacity < ZIVRA_WLAN_HOSTS) {
+                free(table);
+                table = static_cast<WLANHostRecord *>(calloc(ZIVRA_WLAN_HOSTS, sizeof *table));
+                if (table == nullptr) return env->NewStringUTF(kJstringFail);
+                capacity = ZIVRA_WLAN_HOSTS;
+            } else {
+                memset(table, 0, static_cast<size_t>(capacity) * sizeof *table);
+            }
+            asked = 0;
+            break;
+        }
+    }
+
+    BRIDGE_LOG("getWLANHostInfoJni:  enter============>\n");
+    const int n = zivra_getWLANHostInfo(table, asked);
+
+    jstring out;
+    if (n < 0) {
+        BRIDGE_LOG("getWLANHostInfoJni: return json = %s   leave============>\n", kHostFail);
+        out = env->NewStringUTF(kHostFail);
+    } else {
+        // More stations than the table holds: only the table's records are read.
+        const int count = bundle::ClampCount(n, capacity);
+        bundle::ListReply reply(count, kHostItemBytes, kHostFail);
+        reply.Open("{\"Result\":0,\"List\":[");
+        for (int i = 0; i < count; ++i) {
+            const WLANHostRecord &h = table[i];
+            reply.Item("{\"MAC\":\"%.*s\", \"SSIDIndex\":%.*s, \"SSIDName\":\"%.*s\", \"RSSI\":\"%.*s\", "
+                       "\"RxRate\":\"%.*s\", \"TxRate\":\"%.*s\", \"Standard\":\"%.*s\"},",
+                       W(h.MAC), h.MAC, W(h.SSIDIndex), h.SSIDIndex, W(h.SSIDName), h.SSIDName, W(h.RSSI),
+                       h.RSSI, W(h.RxRate), h.RxRate, W(h.TxRate), h.TxRate, W(h.Standard), h.Standard);
+        }
+        reply.Close();
+        BRIDGE_LOG("getWLANHostInfoJni: return json = %s   leave============>\n", reply.text());
+        out = env->NewStringUTF(reply.text());
+    }
+    free(table);
+    return out;
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDInfoJni(JNIEnv *env, jobject,
+                                                                             jint ssidIndex) {
+    struct {
+        char Enable[32];
+        char BSSID[32];
+        char SSIDName[130];
+        char SSIDAdvertisementEnabled[32];
+        char Standard[32];
+        char EncryptionMode[128];
+    } s;
+    char reply[kSsidInfoReplySize];
+    memset(&s, 0, sizeof s);
+    memset(reply, 0, sizeof reply);
+    BRIDGE_LOG("getWLANSSIDInfoJni: enter============>\n");
+
+    if (zivra_getWLANSSIDInfo(ssidIndex, s.Enable, s.BSSID, s.SSIDName, s.SSIDAdvertisementEnabled, s.Standard,
+                              s.EncryptionMode) == 0) {
+        snprintf(reply, sizeof reply,
+                 "{\"Result\":0, \"Enable\":\"%.*s\", \"BSSID\":\"%.*s\", \"SSIDName\":\"%.*s\", "
+                 "\"SSIDAdvertisementEnabled\":\"%.*s\", \"Standard\":\"%.*s\", \"EncryptionMode\":\"%.*s\"}",
+                 W(s.Enable), s.Enable, W(s.BSSID), s.BSSID, W(s.SSIDName), s.SSIDName,
+                 W(s.SSIDAdvertisementEnabled), s.SSIDAdvertisementEnabled, W(s.Standard), s.Standard,
+                 W(s.EncryptionMode), s.EncryptionMode);
+    } else {
+        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"getWLANSSIDInfo fail\"}");
+    }
+
+    BRIDGE_LOG("getWLANSSIDInfoJni: return json = %s leave============>\n", reply);
+    return env->NewStringUTF(reply);
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getGuestSSIDInfoJni(JNIEnv *env, jobject) {
+    BRIDGE_LOG("getGuestSSIDInfoJni: enter============>\n");
+    char *buf = static_cast<char *>(calloc(kGuestReplySize, 1));
+    if (buf == nullptr) {
+        BRIDGE_LOG("getGuestSSIDInfoJni: return json = %s   leave============>\n", kGuestFail);
+        return env->NewStringUTF(kGuestFail);
+    }
+
+    GuestSSIDEntry entries[kGuestSlots];
+    memset(entries, 0, sizeof entries);
+    int used = 0;
+    for (int slot = 0; slot < kGuestSlots; ++slot) {
+        int duration = 0;
+        int remain = 0;
+        int ssid = 0;
+        char isolation[8];
+        memset(isolation, 0, sizeof isolation);
+        if (zivra_getGuestSSIDInfo(slot, &duration, isolation, &remain, &ssid) != 0) continue;
+        GuestSSIDEntry &e = entries[used++];
+        // The gateway's text is 8 bytes and may fill them all: read no further.
+        snprintf(e.PortIsolation, sizeof e.PortIsolation, "%.*s", W(isolation), isolation);
+        e.SSIDIndex = ssid;
+        e.Duration = duration;
+        e.RemainDuration = remain;
+    }
+
+    bundle::BoundedWriter out(buf, kGuestReplySize);
+    out.Printf("{\"Result\":0,\"List\":[");
+    for (int i = 0; i < used; ++i) {
+        const GuestSSIDEntry &e = entries[i];
+        out.Printf("{\"SSIDIndex\":%d,\"Duration\":%d,\"PortIsolation\":\"%.*s\",\"RemainDuration\":%d},",
+                   static_cast<int>(e.SSIDIndex), static_cast<int>(e.Duration), W(e.PortIsolation),
+                   e.PortIsolation, static_cast<int>(e.RemainDuration));
+    }
+    if (used > 0) out.BackOver(',');
+    out.Printf("]}");
+
+    BRIDGE_LOG("getGuestSSIDInfoJni: return json = %s   leave============>\n", buf);
+    jstring reply = env->NewStringUTF(buf);
+    free(buf);
+    return reply;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANWPSStatusJni(JNIEnv *, jobject,
+                                                                              jint ssidIndex) {
+    BRIDGE_LOG("getWLANWPSStatusJni: enter============>\n");
+    return zivra_getWLANWPSStatus(ssidIndex);
+}
+
+extern "C" JNIEXPORT jboolean JNICALL
+Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHardwareSwitchJni(JNIEnv *env, jobject,
+                                                                                   jstring radioType) {
+    int r;
+    {
+        // A null radio type counts as characters that cannot be had.
+        bundle::BorrowedString radio(env, radioType);
+        if (!radio.ok()) return JNI_FALSE;
+        BRIDGE_LOG("getWLANHardwareSwitchJni:radioType= %s  enter============>\n", radio.get());
+        r = zivra_getWLANHardwareSwitch(radio.get());
+    }
+    BRIDGE_LOG("getWLANHardwareSwitchJni:return  = %d leave============>\n", r);
+    return r != 0 ? JNI_TRUE : JNI_FALSE;
+}
