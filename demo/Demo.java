@@ -21,6 +21,7 @@ public final class Demo {
         LanHostsDemo.run();
         LanAccessDemo.run();
         PortalDemo.run();
+        WlanDemo.run();
     }
 
     static void section(String title) {

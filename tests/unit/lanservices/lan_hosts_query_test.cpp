@@ -7,27 +7,10 @@
 #include <vector>
 
 #include "bridge_test.h"
+#include "fail_calloc.h"
 #include "com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp.h"
 #include "sim/lan_hosts.h"
 
-// Allocation failures on demand: the next `fail_callocs` calls of calloc
-// in the process give null. Left out under sanitizers, which bring their own
-// allocator; weak so that a statically linked C library keeps its own. The
-// test that uses it checks that the failure was really handed out.
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
-extern "C" void *__libc_calloc(size_t n, size_t size);
-static int fail_callocs = 0;
-extern "C" __attribute__((weak)) void *calloc(size_t n, size_t size) noexcept {
-    if (fail_callocs > 0) {
-        --fail_callocs;
-        return nullptr;
-    }
-    return __libc_calloc(n, size);
-}
-#define CAN_FAIL_CALLOC 1
-#else
-#define CAN_FAIL_CALLOC 0
-#endif
 
 namespace {
 
@@ -240,7 +223,6 @@ TEST_F(HostQueries, FullTableWithEveryFieldAtFullLengthStaysWhole) {
     }
 }
 
-#if CAN_FAIL_CALLOC
 TEST_F(HostQueries, ReplyBufferThatCannotBeAllocatedGivesFailReply) {
     for (const auto &q : queries) {
         zsim::Reset();
@@ -249,18 +231,14 @@ TEST_F(HostQueries, ReplyBufferThatCannotBeAllocatedGivesFailReply) {
             *count = 1;
             return 0;
         });
-        fail_callocs = 1;
+        FailCallocAfter(0);
         const std::string reply = q.call(*this, jni);
-        if (fail_callocs != 0) {
-            fail_callocs = 0;
-            GTEST_SKIP() << "calloc of the library cannot be made to fail in this build";
-        }
+        SKIP_UNLESS_CALLOC_FAILED();
         EXPECT_EQ(reply, kFail) << q.method;
         EXPECT_EQ(Lines().back(), "2|" + std::string(q.method) + ": return json = " + kFail +
                                       "   leave============>\n");
     }
 }
-#endif
 
 // --- By interface and by class -----------------------------------------------
 

@@ -6,60 +6,11 @@
 #include <vector>
 
 #include "bridge_test.h"
+#include "fail_calloc.h"
 #include "com_korvanta_nestrova_lanservices_WlanQueryServiceImp.h"
 #include "com_korvanta_nestrova_lanservices_WlanSecretQueryServiceImp.h"
 
-// --- Failing allocations -----------------------------------------------------
-// The bridge takes its list buffers with calloc, which this binary
-// interposes: unless a test arms it, every call goes straight to the C
-// library. The definition is weak because other test files of the binary
-// may interpose calloc too, and only the first one linked is used; a test
-// therefore checks that the failure it armed was really handed out, and is
-// skipped when it was not (also under sanitizers, whose runtimes replace
-// calloc and where the interposer is left out).
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define WLAN_TEST_CAN_FAIL_CALLOC 0
-#else
-#define WLAN_TEST_CAN_FAIL_CALLOC 1
 namespace {
-int calloc_passes_left = -1;  // -1: disarmed, or the armed failure handed out
-}  // namespace
-extern "C" void *__libc_calloc(size_t, size_t);
-extern "C" __attribute__((weak)) void *calloc(size_t n, size_t size) noexcept {
-    if (calloc_passes_left == 0) {
-        calloc_passes_left = -1;
-        return nullptr;
-    }
-    if (calloc_passes_left > 0) --calloc_passes_left;
-    return __libc_calloc(n, size);
-}
-#endif
-
-namespace {
-
-// Lets `passes` callocs succeed and fails the next one.
-void FailCallocAfter(int passes) {
-#if WLAN_TEST_CAN_FAIL_CALLOC
-    calloc_passes_left = passes;
-#else
-    (void)passes;
-#endif
-}
-
-bool ArmedFailureHandedOut() {
-#if WLAN_TEST_CAN_FAIL_CALLOC
-    const bool out = calloc_passes_left < 0;
-    calloc_passes_left = -1;
-    return out;
-#else
-    return false;
-#endif
-}
-
-#define SKIP_UNLESS_CALLOC_FAILED()                                                                 \
-    do {                                                                                            \
-        if (!ArmedFailureHandedOut()) GTEST_SKIP() << "calloc cannot be made to fail in this build"; \
-    } while (0)
 
 const char kJstringFail[] = "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}";
 const char kNeighborFail[] = "{\"Result\":-1,\"FailReason\":\"getWLANNeighbor fail\"}";
@@ -519,7 +470,7 @@ TEST_F(WlanQueryTest, HostAllocationFailures) {
     jobjectArray dropped = jni.Strs({"6C:4A:85:11:22:33", ""});
     FailCallocAfter(1);
     EXPECT_EQ(Hosts(dropped), kJstringFail);
-    EXPECT_TRUE(ArmedFailureHandedOut());
+    EXPECT_TRUE(ArmedCallocFailureHandedOut());
     EXPECT_TRUE(Calls().empty());
     EXPECT_TRUE(Lines().empty());
 
@@ -527,7 +478,7 @@ TEST_F(WlanQueryTest, HostAllocationFailures) {
     jobjectArray again = jni.Strs({"6C:4A:85:11:22:33"});
     FailCallocAfter(1);
     EXPECT_EQ(Hosts(again), kHostFail);
-    EXPECT_TRUE(ArmedFailureHandedOut());
+    EXPECT_TRUE(ArmedCallocFailureHandedOut());
     EXPECT_EQ(Calls(), std::vector<std::string>{"getWLANHostInfo(count=1 macs=[\"6C:4A:85:11:22:33\"])"});
     EXPECT_EQ(Lines(), AtLevel2({kHostEnter, HostLeave(kHostFail)}));
 }

@@ -1,0 +1,37 @@
+#include "fail_calloc.h"
+
+#include <atomic>
+#include <cstddef>
+
+namespace {
+// -1: disarmed (or the armed failure was handed out); n >= 0: n more
+// callocs succeed, then one fails.
+std::atomic<int> passes_left{-1};
+}  // namespace
+
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+extern "C" void *__libc_calloc(size_t n, size_t size);
+extern "C" void *calloc(size_t n, size_t size) noexcept {
+    int left = passes_left.load(std::memory_order_relaxed);
+    while (left >= 0) {
+        const int next = left == 0 ? -1 : left - 1;
+        if (passes_left.compare_exchange_weak(left, next, std::memory_order_relaxed)) {
+            if (left == 0) return nullptr;
+            break;
+        }
+    }
+    return __libc_calloc(n, size);
+}
+
+void FailCallocAfter(int passes) { passes_left.store(passes, std::memory_order_relaxed); }
+#else
+void FailCallocAfter(int) {}
+#endif
+
+bool ArmedCallocFailureHandedOut() {
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    return passes_left.exchange(-1, std::memory_order_relaxed) < 0;
+#else
+    return false;
+#endif
+}

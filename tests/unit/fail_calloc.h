@@ -1,0 +1,20 @@
+// Allocation failures on demand for the unit tests: the test binary
+// replaces calloc, which the bridge takes its heap reply buffers from.
+// Unless a test arms it, every call goes straight to the C library.
+// Sanitizer builds bring their own allocator and leave the replacement
+// out; a test then sees that its armed failure was not handed out.
+#ifndef BUNDLE_TESTS_FAIL_CALLOC_H
+#define BUNDLE_TESTS_FAIL_CALLOC_H
+
+// Lets `passes` callocs succeed and fails the next one.
+void FailCallocAfter(int passes);
+// True once the armed failure was handed out; disarms in any case.
+bool ArmedCallocFailureHandedOut();
+
+#define SKIP_UNLESS_CALLOC_FAILED()                                            \
+    do {                                                                       \
+        if (!ArmedCallocFailureHandedOut())                                    \
+            GTEST_SKIP() << "calloc cannot be made to fail in this build";     \
+    } while (0)
+
+#endif  // BUNDLE_TESTS_FAIL_CALLOC_H
