@@ -33,12 +33,6 @@ TEST_F(JniUtilTest, JstringToPcharKeepsAtMostSizeArgMinusOneBytes) {
     EXPECT_EQ(jni.chars_obtained(), 5);
 }
 
-TEST_F(JniUtilTest, JstringToPcharMacTextPassesTwentyByteSlotWhole) {
-    char slot[20] = {};
-    ASSERT_TRUE(bundle::JstringToPchar<19>(env(), jni.Str("00:1A:2B:3C:4D:5E"), slot));
-    EXPECT_STREQ(slot, "00:1A:2B:3C:4D:5E");
-}
-
 TEST_F(JniUtilTest, JstringToPcharFailsWithoutTouchingBufferOrJvm) {
     char buf[8] = "keep";
     EXPECT_FALSE(bundle::JstringToPchar<7>(env(), jni.BadStr(), buf));

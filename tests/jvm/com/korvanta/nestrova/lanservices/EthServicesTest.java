@@ -62,10 +62,4 @@ class EthServicesTest {
         assertEquals(-1, config.setLANEthernetDuplexModeJni(1, "Automatic"));
         assertEquals(-1, config.setLANEthernetMaxBitRateJni(1, "1000000000"));
     }
-
-    @Test
-    void nullStringsFailWithoutReachingTheJvm() {
-        assertEquals(-1, config.setLANEthernetDuplexModeJni(1, null));
-        assertEquals(-1, config.setLANEthernetMaxBitRateJni(1, null));
-    }
 }
