@@ -1,510 +1,218 @@
 // LANHostsInfoQueryServiceImp: host lists by interface, class and MAC, speed
 // limits, traffic counters, the gateway name and the MAC filter mode.
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "bridge_test.h"
-#include "fail_calloc.h"
 #include "com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp.h"
-#include "sim/lan_hosts.h"
+#include "fail_calloc.h"
 
+#define JNI(method) Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_##method
 
 namespace {
 
 const std::string kFail = "{\"Result\":-1,\"List\":[]}";
 const std::string kEmpty = "{\"Result\":0,\"List\":[]}";
 
-class LanHostsQueryTest : public BridgeTest {
-  public:
-    std::string ByInterface(jstring name) {
-        return Text(Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostInfoByInterfaceJni(
-            env(), self(), name));
-    }
-    std::string ByClass(jstring cls) {
-        return Text(Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostInfoByClassJni(
-            env(), self(), cls));
-    }
-    std::string ByMac(jobjectArray macs) {
-        return Text(Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostInfoByMACJni(
-            env(), self(), macs));
-    }
-    std::string Limits(jobjectArray macs) {
-        return Text(
-            Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostSpeedLimitInfoJni(
-                env(), self(), macs));
-    }
-    std::string Stats(jobjectArray macs) {
-        return Text(Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostStatsJni(
-            env(), self(), macs));
-    }
-    std::string GatewayName() {
-        return Text(
-            Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getGatewayNameJni(env(), self()));
-    }
-};
-
-// --- Host records -------------------------------------------------------------
-
-struct HostFields {
-    std::string cls, mac, dhcp, device, ip, iface, online, storage;
-};
-
-// Copies each text into its field, no further than the field (a text as
-// long as the field leaves no NUL).
-LANHostRecord Record(const HostFields &f) {
-    LANHostRecord r;
-    memset(&r, 0, sizeof r);
-    auto put = [](char *field, size_t size, const std::string &text) {
-        memcpy(field, text.data(), text.size() < size ? text.size() : size);
-    };
-    put(r.Class, sizeof r.Class, f.cls);
-    put(r.MAC, sizeof r.MAC, f.mac);
-    put(r.DhcpName, sizeof r.DhcpName, f.dhcp);
-    put(r.DeviceName, sizeof r.DeviceName, f.device);
-    put(r.IP, sizeof r.IP, f.ip);
-    put(r.ConnectInterface, sizeof r.ConnectInterface, f.iface);
-    put(r.OnlineTime, sizeof r.OnlineTime, f.online);
-    put(r.StorageAccessStatus, sizeof r.StorageAccessStatus, f.storage);
-    return r;
+std::string Enter(const std::string &m) { return m + "  enter============>\n"; }
+std::string Leave(const std::string &m, const std::string &reply) {
+    return m + ": return json = " + reply + "   leave============>\n";
 }
-
-std::string Item(const HostFields &f) {
-    return "{\"Class\":\"" + f.cls + "\",\"MAC\":\"" + f.mac + "\",\"DhcpName\":\"" + f.dhcp +
-           "\",\"DeviceName\":\"" + f.device + "\",\"IP\":\"" + f.ip + "\",\"ConnectInterface\":\"" + f.iface +
-           "\",\"OnlineTime\":\"" + f.online + "\",\"StorageAccessStatus\":\"" + f.storage + "\"}";
-}
-
 std::string List(const std::vector<std::string> &items) {
     std::string out = "{\"Result\":0,\"List\":[";
     for (size_t i = 0; i < items.size(); ++i) out += (i > 0 ? "," : "") + items[i];
     return out + "]}";
 }
 
-// What a scripted host query does: fills the table, sets the count, and
-// returns a result. It also checks that the table came zero-filled.
-using HostScript = std::function<int(LANHostRecord *, int *)>;
+// The record's fields lie end to end, texts only.
+const size_t kFieldSizes[8] = {8, 20, 70, 70, 20, 8, 64, 8};
 
-void ScriptHostQueries(HostScript fn) {
-    auto run = [fn](LANHostRecord *r, int *c) {
-        static const LANHostRecord zero = {};
-        for (int i = 0; i < 64; ++i) EXPECT_EQ(memcmp(&r[i], &zero, sizeof zero), 0) << "record " << i;
-        return fn(r, c);
-    };
-    ZSIM_SCRIPT(zivra_getLANHostInfoByInterface, [run](int, LANHostRecord *r, int *c) { return run(r, c); });
-    ZSIM_SCRIPT(zivra_getLANHostInfoByClass, [run](const char *, LANHostRecord *r, int *c) { return run(r, c); });
-    ZSIM_SCRIPT(zivra_getLANHostInfoByMAC,
-                [run](const char (*)[32], LANHostRecord *r, int *c) { return run(r, c); });
+// The reply item of a host record, each field read up to its NUL or its end.
+std::string Item(const LANHostRecord &r) {
+    static const char *const keys[8] = {"Class", "MAC", "DhcpName", "DeviceName", "IP", "ConnectInterface",
+                                        "OnlineTime", "StorageAccessStatus"};
+    const char *field = reinterpret_cast<const char *>(&r);
+    std::string out;
+    for (size_t i = 0; i < 8; field += kFieldSizes[i++]) {
+        const std::string text(field, strnlen(field, kFieldSizes[i]));
+        out += std::string(i == 0 ? "{\"" : ",\"") + keys[i] + "\":\"" + text + "\"";
+    }
+    return out + "}";
 }
 
-// The three host queries, each called with an argument it accepts.
-struct HostQuery {
-    const char *method;
-    std::function<std::string(LanHostsQueryTest &, FakeJni &)> call;
+// What the scripted gateway answers to every list query: the bytes of the
+// records it fills in, the count it reports and its result.
+struct Answer { std::string records; int count, result; };
+template <class R>
+std::string Bytes(const std::vector<R> &v) { return {reinterpret_cast<const char *>(v.data()), v.size() * sizeof(R)}; }
+
+// The table arrives zero-filled; the gateway fills it and sets the count.
+int Fill(const Answer &a, void *table, size_t recordSize, int *count) {
+    char *bytes = static_cast<char *>(table);
+    EXPECT_TRUE(std::all_of(bytes, bytes + 64 * recordSize, [](char c) { return c == 0; }));
+    memcpy(bytes, a.records.data(), a.records.size());
+    *count = a.count;
+    return a.result;
+}
+
+void Script(const Answer &a) {
+    const auto fill = [&a](auto, auto *table, int *count) { return Fill(a, table, sizeof *table, count); };
+    ZSIM_SCRIPT(zivra_getLANHostInfoByInterface, fill);
+    ZSIM_SCRIPT(zivra_getLANHostInfoByClass, fill);
+    ZSIM_SCRIPT(zivra_getLANHostInfoByMAC, fill);
+    ZSIM_SCRIPT(zivra_getLANHostSpeedLimitInfo, fill);
+    ZSIM_SCRIPT(zivra_getLANHostStats, fill);
+}
+
+// The five list queries: the calls the gateway sees when `call` asks with an
+// argument the query accepts; the entry point of the MAC-list queries.
+using MacEntry = jstring (*)(JNIEnv *, jobject, jobjectArray);
+struct ListQuery {
+    std::string method;
+    std::vector<std::string> calls;
+    std::function<jstring(FakeJni &)> call;
+    MacEntry byMacs;
+};
+ListQuery MacQuery(const char *method, const char *op, MacEntry e) {
+    return {method, {std::string(op) + "(count=1 macs=[\"m1\"])"},
+            [e](FakeJni &j) { return e(j.env(), j.self(), j.Strs({"m1"})); }, e};
+}
+const ListQuery kQueries[] = {
+    {"getLANHostInfoByInterfaceJni",
+     {"checkInterfaceFormat(name=\"LAN2\")", "getLANHostInfoByInterface(index=2 count=0)"},
+     [](FakeJni &j) { return JNI(getLANHostInfoByInterfaceJni)(j.env(), j.self(), j.Str("LAN2")); }, nullptr},
+    // At most 8 characters of the class reach the gateway.
+    {"getLANHostInfoByClassJni", {"getLANHostInfoByClass(hostClass=\"ABCDEFGH\" count=0)"},
+     [](FakeJni &j) { return JNI(getLANHostInfoByClassJni)(j.env(), j.self(), j.Str("ABCDEFGHIJKL")); }, nullptr},
+    MacQuery("getLANHostInfoByMACJni", "getLANHostInfoByMAC", JNI(getLANHostInfoByMACJni)),
+    MacQuery("getLANHostSpeedLimitInfoJni", "getLANHostSpeedLimitInfo", JNI(getLANHostSpeedLimitInfoJni)),
+    MacQuery("getLANHostStatsJni", "getLANHostStats", JNI(getLANHostStatsJni)),
 };
 
-class HostQueries : public LanHostsQueryTest {
-  protected:
-    std::vector<HostQuery> queries{
-        {"getLANHostInfoByInterfaceJni",
-         [](LanHostsQueryTest &t, FakeJni &j) { return t.ByInterface(j.Str("LAN2")); }},
-        {"getLANHostInfoByClassJni", [](LanHostsQueryTest &t, FakeJni &j) { return t.ByClass(j.Str("PC")); }},
-        {"getLANHostInfoByMACJni",
-         [](LanHostsQueryTest &t, FakeJni &j) { return t.ByMac(j.Strs({"00:1A:2B:3C:4D:01"})); }},
+using LanHostsQueryTest = BridgeTest;
+
+TEST_F(LanHostsQueryTest, ListReplies) {
+    const LANHostRecord pc = {"PC",           "00:1A:2B:3C:4D:01", "desktop", "Study PC",
+                              "192.168.1.10", "LAN1",              "3600",    "Allow"};
+    // A double quote from the gateway goes into the reply unescaped.
+    const LANHostRecord quoted = {"Phone", "00:1A:2B:3C:4D:02", "", "Anna\"s", "192.168.1.21", "SSID1", "", "Deny"};
+    // 64 hosts, every field filled to its last byte with no NUL.
+    std::vector<LANHostRecord> full(64);
+    std::vector<std::string> items;
+    for (size_t i = 0; i < 64; ++i) {
+        char *bytes = reinterpret_cast<char *>(&full[i]);
+        for (size_t b = 0; b < sizeof full[i]; ++b) bytes[b] = static_cast<char>('a' + (i + b) % 26);
+        items.push_back(Item(full[i]));
+    }
+    // Each row asks the queries kQueries[first..last].
+    const struct { const char *name; size_t first, last; Answer answer; std::string want; } cases[] = {
+        {"no host", 0, 2, {"", 0, 0}, kEmpty},
+        {"one host", 0, 2, {Bytes<LANHostRecord>({pc}), 1, 0},
+         "{\"Result\":0,\"List\":[{\"Class\":\"PC\",\"MAC\":\"00:1A:2B:3C:4D:01\",\"DhcpName\":\"desktop\","
+         "\"DeviceName\":\"Study PC\",\"IP\":\"192.168.1.10\",\"ConnectInterface\":\"LAN1\","
+         "\"OnlineTime\":\"3600\",\"StorageAccessStatus\":\"Allow\"}]}"},
+        {"two hosts", 0, 2, {Bytes<LANHostRecord>({pc, quoted}), 2, 0}, List({Item(pc), Item(quoted)})},
+        {"64 hosts at full length", 0, 2, {Bytes(full), 64, 0}, List(items)},
+        {"count 65", 0, 2, {Bytes(full), 65, 0}, List(items)},
+        {"count -1", 0, 2, {Bytes(full), -1, 0}, kEmpty},
+        {"gateway failed", 0, 4, {Bytes<LANHostRecord>({pc}), 1, -3}, kFail},
+        {"two limits", 3, 3, {Bytes<LANHostSpeedLimitRecord>({{1000, 2000}, {0, 0}}), 2, 0},
+         "{\"Result\":0,\"List\":[{\"UpSpeed\":1000,\"DownSpeed\":2000},{\"UpSpeed\":0,\"DownSpeed\":0}]}"},
+        {"65 widest limits", 3, 3, {std::string(64 * 8, '\xFF'), 65, 0},
+         List(std::vector<std::string>(64, "{\"UpSpeed\":4294967295,\"DownSpeed\":4294967295}"))},
+        {"65 widest counters", 4, 4, {std::string(64 * 8, '\xFF'), 65, 0},
+         List(std::vector<std::string>(64, "{\"UsStats\":4294967295,\"DsStats\":4294967295}"))},
     };
-    // Runs one query on a fresh gateway scripted with `fn`; checks its leave line.
-    std::string Run(const HostQuery &q, HostScript fn) {
-        zsim::Reset();
-        ScriptHostQueries(std::move(fn));
-        const std::string reply = q.call(*this, jni);
-        const auto lines = Lines();
-        EXPECT_EQ(lines.back(), "2|" + std::string(q.method) + ": return json = " + reply +
-                                    "   leave============>\n");
-        return reply;
-    }
-};
-
-const HostFields kPc = {"PC", "00:1A:2B:3C:4D:01", "desktop", "Study PC", "192.168.1.10", "LAN1", "3600", "Allow"};
-const HostFields kQuoted = {"Phone", "00:1A:2B:3C:4D:02", "", "Anna\"s \"phone\"", "192.168.1.21",
-                            "SSID1", "", "Deny"};
-
-TEST_F(HostQueries, ZeroOneAndTwoRecords) {
-    struct Case {
-        std::vector<HostFields> hosts;
-        std::string want;
-    } cases[] = {
-        {{}, kEmpty},
-        {{kPc}, List({Item(kPc)})},
-        // A double quote from the platform goes into the reply unescaped.
-        {{kPc, kQuoted}, List({Item(kPc), Item(kQuoted)})},
-    };
-    for (const auto &q : queries) {
-        for (const auto &c : cases) {
-            const std::string reply = Run(q, [&c](LANHostRecord *r, int *count) {
-                for (size_t i = 0; i < c.hosts.size(); ++i) r[i] = Record(c.hosts[i]);
-                *count = static_cast<int>(c.hosts.size());
-                return 0;
-            });
-            EXPECT_EQ(reply, c.want) << q.method;
-        }
-    }
-}
-
-TEST_F(HostQueries, PlatformFailureGivesFailReplyWhateverItFilled) {
-    for (const auto &q : queries) {
-        for (int count : {0, 2, 65}) {
-            EXPECT_EQ(Run(q,
-                          [count](LANHostRecord *r, int *c) {
-                              r[0] = Record(kPc);
-                              *c = count;
-                              return -3;
-                          }),
-                      kFail)
-                << q.method;
-        }
-    }
-}
-
-TEST_F(HostQueries, CountsOutsideTheTableAreLimitedToIt) {
-    // 65 (or far more) records reported for a 64-record table: the 64 in the
-    // table are listed, nothing past it is read. A negative count lists none.
-    struct Case {
-        int count;
-        size_t items;
-    } cases[] = {{65, 64}, {2147483647, 64}, {-1, 0}, {-2147483647 - 1, 0}};
-    for (const auto &q : queries) {
-        for (const auto &c : cases) {
-            const std::string reply = Run(q, [&c](LANHostRecord *r, int *count) {
-                for (int i = 0; i < 64; ++i) r[i] = Record(kPc);
-                *count = c.count;
-                return 0;
-            });
-            EXPECT_EQ(reply, List(std::vector<std::string>(c.items, Item(kPc)))) << q.method << " " << c.count;
-        }
-    }
-}
-
-// Every field holding `extra` + its size - 1 characters: -1 gives the
-// longest texts a NUL-terminated field holds, 0 fills fields with no NUL.
-std::vector<HostFields> FullTable(int extra) {
-    auto text = [extra](size_t size, int i, char c) {
-        std::string t(size - 1 + static_cast<size_t>(extra + 1), c);
-        t[0] = static_cast<char>('A' + i % 26);  // tells the hosts apart
-        return t;
-    };
-    std::vector<HostFields> out;
-    for (int i = 0; i < 64; ++i) {
-        out.push_back({text(8, i, 'c'), text(20, i, 'm'), text(70, i, 'd'), text(70, i, 'n'), text(20, i, 'i'),
-                       text(8, i, 'f'), text(64, i, 'o'), text(8, i, 's')});
-    }
-    return out;
-}
-
-TEST_F(HostQueries, FullTableWithEveryFieldAtFullLengthStaysWhole) {
-    for (int extra : {-1, 0}) {
-        const std::vector<HostFields> hosts = FullTable(extra);
-        std::vector<std::string> items;
-        for (const auto &h : hosts) items.push_back(Item(h));
-        // 383 characters an item with NUL-terminated fields, 391 without.
-        EXPECT_EQ(items[0].size() + 1, extra == 0 ? 391u : 383u);
-        const std::string want = List(items);
-        for (const auto &q : queries) {
-            const std::string reply = Run(q, [&hosts](LANHostRecord *r, int *count) {
-                for (int i = 0; i < 64; ++i) r[i] = Record(hosts[static_cast<size_t>(i)]);
-                *count = 64;
-                return 0;
-            });
-            EXPECT_EQ(reply.size(), want.size()) << q.method;
-            EXPECT_EQ(reply, want) << q.method;
-            EXPECT_EQ(reply.substr(reply.size() - 4), "\"}]}");
-        }
-    }
-}
-
-TEST_F(HostQueries, ReplyBufferThatCannotBeAllocatedGivesFailReply) {
-    for (const auto &q : queries) {
-        zsim::Reset();
-        ScriptHostQueries([](LANHostRecord *r, int *count) {
-            r[0] = Record(kPc);
-            *count = 1;
-            return 0;
-        });
-        FailCallocAfter(0);
-        const std::string reply = q.call(*this, jni);
-        SKIP_UNLESS_CALLOC_FAILED();
-        EXPECT_EQ(reply, kFail) << q.method;
-        EXPECT_EQ(Lines().back(), "2|" + std::string(q.method) + ": return json = " + kFail +
-                                      "   leave============>\n");
-    }
-}
-
-// --- By interface and by class -----------------------------------------------
-
-TEST_F(LanHostsQueryTest, ByInterfaceAsksWithTheIndexOfTheNameAndReleasesItFirst) {
-    const std::string reply = ByInterface(jni.Str("SSID1"));
-    EXPECT_EQ(reply, List({Item({"Phone", "00:1A:2B:3C:4D:02", "android-5f2c", "Anna's phone", "192.168.1.21",
-                                 "SSID1", "5400", "Allow"}),
-                           Item({"PC", "00:1A:2B:3C:4D:05", "laptop-work", "Work laptop", "192.168.1.11", "SSID1",
-                                 "28800", "Allow"})}));
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"checkInterfaceFormat(name=\"SSID1\")",
-                                                 "getLANHostInfoByInterface(index=5 count=0)"}));
-    // The name went back between the check and the query.
-    EXPECT_EQ(jni.release_points(), std::vector<size_t>{1});
-    EXPECT_EQ(Lines(), AtLevel2({"getLANHostInfoByInterfaceJni  enter============>\n",
-                                 "getLANHostInfoByInterfaceJni: return json = " + reply + "   leave============>\n"}));
-}
-
-TEST_F(LanHostsQueryTest, ByInterfaceRefusedNameNeverReachesTheQuery) {
-    for (const char *name : {"WAN1", "", "LAN5", "lan1"}) {
-        zsim::Reset();
-        EXPECT_EQ(ByInterface(jni.Str(name)), kFail) << name;
-        EXPECT_EQ(Calls(), std::vector<std::string>{"checkInterfaceFormat(name=\"" + std::string(name) + "\")"});
-        EXPECT_EQ(Lines(), AtLevel2({"getLANHostInfoByInterfaceJni  enter============>\n",
-                                     "getLANHostInfoByInterfaceJni: fail leave============>\n"}));
-    }
-    // Only -1 is a refusal; another value lets the query run.
-    zsim::Reset();
-    ZSIM_SCRIPT(checkInterfaceFormat, [](const char *, int *index) {
-        *index = 77;
-        return -2;
-    });
-    ZSIM_SCRIPT(zivra_getLANHostInfoByInterface, [](int, LANHostRecord *, int *) { return 0; });
-    EXPECT_EQ(ByInterface(jni.Str("x")), kEmpty);
-    EXPECT_EQ(Calls().back(), "getLANHostInfoByInterface(index=77 count=0)");
-}
-
-TEST_F(LanHostsQueryTest, ByInterfaceOrClassWhoseNameCannotBeHad) {
-    for (jstring s : {jni.BadStr(), static_cast<jstring>(nullptr)}) {
-        zsim::Reset();
-        EXPECT_EQ(ByInterface(s), kFail);
-        EXPECT_EQ(Lines(), AtLevel2({"getLANHostInfoByInterfaceJni  enter============>\n",
-                                     "getLANHostInfoByInterfaceJni: Get jstring interface fail leave============>\n"}));
-        zsim::Reset();
-        EXPECT_EQ(ByClass(s), kFail);
-        EXPECT_EQ(Lines(), AtLevel2({"getLANHostInfoByClassJni  enter============>\n",
-                                     "getLANHostInfoByClassJni: Get jstring hostClass fail leave============>\n"}));
-        EXPECT_TRUE(Calls().empty());
-    }
-}
-
-TEST_F(LanHostsQueryTest, ByClassKeepsEightCharacters) {
-    struct Case {
-        std::string in, out;
-    } cases[] = {{"STB", "STB"}, {"", ""}, {"12345678", "12345678"}, {"ABCDEFGHIJKL", "ABCDEFGH"}};
     for (const auto &c : cases) {
-        zsim::Reset();
-        const std::string reply = ByClass(jni.Str(c.in));
-        EXPECT_EQ(Calls(), std::vector<std::string>{"getLANHostInfoByClass(hostClass=\"" + c.out + "\" count=0)"});
-        EXPECT_EQ(Lines(), AtLevel2({"getLANHostInfoByClassJni  enter============>\n",
-                                     "getLANHostInfoByClassJni: return json = " + reply + "   leave============>\n"}));
+        for (size_t q = c.first; q <= c.last; ++q) {
+            const ListQuery &query = kQueries[q];
+            zsim::Reset();
+            Script(c.answer);
+            EXPECT_EQ(Text(query.call(jni)), c.want) << query.method << ": " << c.name;
+            EXPECT_EQ(Calls(), query.calls) << query.method;
+            EXPECT_EQ(Lines(), AtLevel2({Enter(query.method), Leave(query.method, c.want)})) << query.method;
+        }
     }
-    zsim::Reset();
-    EXPECT_EQ(ByClass(jni.Str("STB")), List({Item({"STB", "00:1A:2B:3C:4D:03", "stb-living", "Living room STB",
-                                                    "192.168.1.30", "LAN3", "1209600", "Allow"})}));
 }
 
-// --- MAC-list queries ---------------------------------------------------------
-
-struct MacQuery {
-    const char *method;
-    const char *op;
-    std::string (LanHostsQueryTest::*call)(jobjectArray);
-};
-
-const MacQuery kMacQueries[] = {
-    {"getLANHostInfoByMACJni", "getLANHostInfoByMAC", &LanHostsQueryTest::ByMac},
-    {"getLANHostSpeedLimitInfoJni", "getLANHostSpeedLimitInfo", &LanHostsQueryTest::Limits},
-    {"getLANHostStatsJni", "getLANHostStats", &LanHostsQueryTest::Stats},
-};
-
-// Each query answers with no records, so only the MAC table is looked at.
-void ScriptNoRecords() {
-    ZSIM_SCRIPT(zivra_getLANHostInfoByMAC, [](const char (*)[32], LANHostRecord *, int *c) { return *c = 0; });
-    ZSIM_SCRIPT(zivra_getLANHostSpeedLimitInfo,
-                [](const char (*)[32], LANHostSpeedLimitRecord *, int *c) { return *c = 0; });
-    ZSIM_SCRIPT(zivra_getLANHostStats, [](const char (*)[32], LANHostStatsRecord *, int *c) { return *c = 0; });
+TEST_F(LanHostsQueryTest, ReplyBufferThatCannotBeHadGivesTheFailReply) {
+    FailCallocAfter(0);
+    const std::string reply = Text(kQueries[0].call(jni));
+    SKIP_UNLESS_CALLOC_FAILED();
+    EXPECT_EQ(reply, kFail);
+    EXPECT_EQ(Lines().back(), "2|" + Leave(kQueries[0].method, kFail));
 }
 
-TEST_F(LanHostsQueryTest, MacListsReachThePlatformAsAWideTable) {
-    const std::string s40(40, 'x');
-    struct Case {
-        const char *name;
-        std::function<jobjectArray(FakeJni &)> macs;
-        std::string table;           // as the platform received it
-        std::vector<const char *> lines;  // between enter and leave, "%s" for the method
-    } cases[] = {
-        {"single empty element", [](FakeJni &j) { return j.Strs({""}); }, "count=0 macs=[]",
-         {"%s: Compatible with String[] {\"\"}============>\n"}},
-        {"two empty elements", [](FakeJni &j) { return j.Strs({"", ""}); }, "count=2 macs=[\"\",\"\"]", {}},
-        {"empty array", [](FakeJni &j) { return j.Strs({}); }, "count=0 macs=[]", {}},
-        {"three in order", [](FakeJni &j) { return j.Strs({"00:1A:2B:3C:4D:05", "b", "00:1a:2b:3c:4d:01"}); },
-         "count=3 macs=[\"00:1A:2B:3C:4D:05\",\"b\",\"00:1a:2b:3c:4d:01\"]", {}},
-        {"overlong element", [s40](FakeJni &j) { return j.Strs({s40}); },
-         "count=1 macs=[\"" + s40.substr(0, 30) + "\"]", {}},
+TEST_F(LanHostsQueryTest, MacListsReachTheGatewayAsAWideTable) {
+    std::vector<std::string> many;
+    std::string first64 = "count=64 macs=[";
+    for (int i = 0; i < 1000; ++i) many.push_back("02:00:00:00:" + std::to_string(1000 + i));
+    for (size_t i = 0; i < 64; ++i) first64 += (i > 0 ? ",\"" : "\"") + many[i] + "\"";
+    // The table as the gateway received it; the line between enter and leave.
+    const struct { const char *name; std::function<jobjectArray()> macs; std::string table, line; } cases[] = {
+        {"String[] {\"\"}", [this] { return jni.Strs({""}); }, "count=0 macs=[]",
+         "Compatible with String[] {\"\"}============>\n"},
+        {"two empty strings", [this] { return jni.Strs({"", ""}); }, "count=2 macs=[\"\",\"\"]", ""},
         // The conversion stops at the element that cannot be had; the count
         // stays the array's length and the later slots stay empty.
         {"bad element in the middle",
-         [](FakeJni &j) { return j.Arr({j.Str("m0"), j.Str("m1"), j.BadStr(), j.Str("m3"), j.Str("m4")}); },
-         "count=5 macs=[\"m0\",\"m1\",\"\",\"\",\"\"]", {"%s: Get each MAC String error============>\n"}},
-        {"null element in the middle", [](FakeJni &j) { return j.Arr({j.Str("m0"), nullptr, j.Str("m2")}); },
-         "count=3 macs=[\"m0\",\"\",\"\"]", {"%s: Get each MAC String error============>\n"}},
-        // A lone element that cannot be had leaves slot 0 empty: {""}.
-        {"single bad element", [](FakeJni &j) { return j.Arr({j.BadStr()}); }, "count=0 macs=[]",
-         {"%s: Get each MAC String error============>\n", "%s: Compatible with String[] {\"\"}============>\n"}},
-        // A null array: no element can be had, and there are none to count.
-        {"null array", [](FakeJni &) { return static_cast<jobjectArray>(nullptr); }, "count=0 macs=[]",
-         {"%s: Get each MAC String error============>\n"}},
+         [this] { return jni.Arr({jni.Str("m0"), jni.Str("m1"), jni.BadStr(), jni.Str("m3"), jni.Str("m4")}); },
+         "count=5 macs=[\"m0\",\"m1\",\"\",\"\",\"\"]", "Get each MAC String error============>\n"},
+        {"65 MACs", [&] { return jni.Strs(std::vector<std::string>(many.begin(), many.begin() + 65)); },
+         first64 + "]", ""},
+        {"1000 MACs", [&] { return jni.Strs(many); }, first64 + "]", ""},
     };
-    for (const auto &q : kMacQueries) {
+    const Answer none{"", 0, 0};
+    for (const auto &q : kQueries) {
+        if (q.byMacs == nullptr) continue;
+        const std::string op = q.calls[0].substr(0, q.calls[0].find('('));
         for (const auto &c : cases) {
             zsim::Reset();
-            ScriptNoRecords();
-            // Scripted operations are recorded before they run.
-            EXPECT_EQ((this->*q.call)(c.macs(jni)), kEmpty) << q.method << ": " << c.name;
-            EXPECT_EQ(Calls(), std::vector<std::string>{std::string(q.op) + "(" + c.table + ")"})
-                << q.method << ": " << c.name;
-            const std::string m = q.method;
-            std::vector<std::string> want = {m + "  enter============>\n"};
-            for (const char *l : c.lines) {
-                std::string line = l;
-                want.push_back(line.replace(0, 2, m));
-            }
-            want.push_back(m + ": return json = " + kEmpty + "   leave============>\n");
+            Script(none);
+            EXPECT_EQ(Text(q.byMacs(env(), self(), c.macs())), kEmpty) << q.method << ": " << c.name;
+            EXPECT_EQ(Calls(), std::vector<std::string>{op + "(" + c.table + ")"}) << q.method << ": " << c.name;
+            std::vector<std::string> want = {Enter(q.method), q.method + ": " + c.line, Leave(q.method, kEmpty)};
+            if (c.line.empty()) want.erase(want.begin() + 1);
             EXPECT_EQ(Lines(), AtLevel2(want)) << q.method << ": " << c.name;
         }
     }
 }
 
-TEST_F(LanHostsQueryTest, MacListsLongerThanTheTableAreCutToSixtyFour) {
-    for (int n : {64, 65, 1000}) {
-        std::vector<std::string> macs;
-        std::string table = "count=64 macs=[";
-        for (int i = 0; i < n; ++i) macs.push_back("02:00:00:00:" + std::to_string(1000 + i));
-        for (int i = 0; i < 64; ++i) table += (i > 0 ? ",\"" : "\"") + macs[static_cast<size_t>(i)] + "\"";
-        for (const auto &q : kMacQueries) {
-            zsim::Reset();
-            ScriptNoRecords();
-            const size_t before = jni.trace().size();
-            EXPECT_EQ((this->*q.call)(jni.Strs(macs)), kEmpty);
-            EXPECT_EQ(Calls(), std::vector<std::string>{std::string(q.op) + "(" + table + "])"}) << n;
-            int fetched = 0;
-            for (size_t i = before; i < jni.trace().size(); ++i) fetched += jni.trace()[i] == "GetObjectArrayElement";
-            EXPECT_EQ(fetched, 64) << q.method << " " << n;
-        }
-    }
+TEST_F(LanHostsQueryTest, NamesRefusedOrNotHadNeverReachTheQuery) {
+    const std::string byIf = "getLANHostInfoByInterfaceJni", byClass = "getLANHostInfoByClassJni";
+    EXPECT_EQ(Text(JNI(getLANHostInfoByInterfaceJni)(env(), self(), jni.Str("WAN1"))), kFail);
+    EXPECT_EQ(Text(JNI(getLANHostInfoByInterfaceJni)(env(), self(), jni.BadStr())), kFail);
+    EXPECT_EQ(Text(JNI(getLANHostInfoByClassJni)(env(), self(), jni.BadStr())), kFail);
+    EXPECT_EQ(Calls(), std::vector<std::string>{"checkInterfaceFormat(name=\"WAN1\")"});
+    EXPECT_EQ(Lines(), AtLevel2({Enter(byIf), byIf + ": fail leave============>\n", Enter(byIf),
+                                 byIf + ": Get jstring interface fail leave============>\n", Enter(byClass),
+                                 byClass + ": Get jstring hostClass fail leave============>\n"}));
+    // Only -1 is a refusal.
+    zsim::Reset();
+    ZSIM_SCRIPT(checkInterfaceFormat, [](const char *, int *index) { return *index = 12, -2; });  // SSID8: no host
+    EXPECT_EQ(Text(JNI(getLANHostInfoByInterfaceJni)(env(), self(), jni.Str("x"))), kEmpty);
+    EXPECT_EQ(Calls().back(), "getLANHostInfoByInterface(index=12 count=0)");
 }
 
-TEST_F(LanHostsQueryTest, SpeedLimitItems) {
-    struct Case {
-        std::vector<LANHostSpeedLimitRecord> records;
-        int count;
-        int result;
-        std::string want;
-    } cases[] = {
-        {{}, 0, 0, kEmpty},
-        {{{1000, 2000}, {0, 0}}, 2, 0,
-         "{\"Result\":0,\"List\":[{\"UpSpeed\":1000,\"DownSpeed\":2000},{\"UpSpeed\":0,\"DownSpeed\":0}]}"},
-        {{{4294967295u, 2147483648u}}, 1, 0,
-         "{\"Result\":0,\"List\":[{\"UpSpeed\":4294967295,\"DownSpeed\":2147483648}]}"},
-        {{{1, 2}}, -1, 0, kEmpty},
-        {{{1, 2}}, 1, 5, kFail},
-        // A full table at the widest numbers, reported as 65 records.
-        {std::vector<LANHostSpeedLimitRecord>(64, {4294967295u, 4294967295u}), 65, 0,
-         List(std::vector<std::string>(64, "{\"UpSpeed\":4294967295,\"DownSpeed\":4294967295}"))},
-    };
-    for (const auto &c : cases) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getLANHostSpeedLimitInfo, [&c](const char (*)[32], LANHostSpeedLimitRecord *r, int *n) {
-            static const LANHostSpeedLimitRecord zero = {};
-            for (int i = 0; i < 64; ++i) EXPECT_EQ(memcmp(&r[i], &zero, sizeof zero), 0);
-            EXPECT_EQ(*n, 1);
-            for (size_t i = 0; i < c.records.size(); ++i) r[i] = c.records[i];
-            *n = c.count;
-            return c.result;
-        });
-        const std::string reply = Limits(jni.Strs({"00:1A:2B:3C:4D:02"}));
-        EXPECT_EQ(reply, c.want);
-        EXPECT_EQ(Lines().back(),
-                  "2|getLANHostSpeedLimitInfoJni: return json = " + c.want + "   leave============>\n");
-    }
-}
-
-TEST_F(LanHostsQueryTest, CounterItems) {
-    struct Case {
-        std::vector<LANHostStatsRecord> records;
-        int count;
-        int result;
-        std::string want;
-    } cases[] = {
-        {{}, 0, 0, kEmpty},
-        {{{7, 8}}, 1, 0, "{\"Result\":0,\"List\":[{\"UsStats\":7,\"DsStats\":8}]}"},
-        {{{4294967295u, 0}, {2147483648u, 1}}, 2, 0,
-         "{\"Result\":0,\"List\":[{\"UsStats\":4294967295,\"DsStats\":0},{\"UsStats\":2147483648,\"DsStats\":1}]}"},
-        {{{1, 2}}, 1, -1, kFail},
-        {std::vector<LANHostStatsRecord>(64, {4294967295u, 4294967295u}), 65, 0,
-         List(std::vector<std::string>(64, "{\"UsStats\":4294967295,\"DsStats\":4294967295}"))},
-    };
-    for (const auto &c : cases) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getLANHostStats, [&c](const char (*)[32], LANHostStatsRecord *r, int *n) {
-            static const LANHostStatsRecord zero = {};
-            for (int i = 0; i < 64; ++i) EXPECT_EQ(memcmp(&r[i], &zero, sizeof zero), 0);
-            for (size_t i = 0; i < c.records.size(); ++i) r[i] = c.records[i];
-            *n = c.count;
-            return c.result;
-        });
-        const std::string reply = Stats(jni.Strs({"a", "b"}));
-        EXPECT_EQ(reply, c.want);
-        EXPECT_EQ(Lines().back(), "2|getLANHostStatsJni: return json = " + c.want + "   leave============>\n");
-    }
-}
-
-// --- Gateway name and MAC filter mode -------------------------------------------
-
-TEST_F(LanHostsQueryTest, GatewayName) {
-    EXPECT_EQ(GatewayName(), "HomeGateway");
-    EXPECT_EQ(Calls(), std::vector<std::string>{"getGatewayName()"});
+TEST_F(LanHostsQueryTest, GatewayNameAndMacFilterMode) {
+    const auto name = [this] { return Text(JNI(getGatewayNameJni)(env(), self())); };
+    EXPECT_EQ(name(), "HomeGateway");
     EXPECT_EQ(Lines(), AtLevel2({"getGatewayNameJni  enter============>\n",
                                  "getGatewayNameJni: return string = HomeGateway   leave============>\n"}));
-}
-
-TEST_F(LanHostsQueryTest, GatewayNameFailureIsTheEmptyText) {
-    ZSIM_SCRIPT(zivra_getGatewayName, [](char *name) {
-        strcpy(name, "half written");
-        return 1;
-    });
-    EXPECT_EQ(GatewayName(), "");
-    EXPECT_EQ(Lines(), AtLevel2({"getGatewayNameJni  enter============>\n",
-                                 "getGatewayNameJni: return string =    leave============>\n"}));
-}
-
-TEST_F(LanHostsQueryTest, GatewayNameFillingTheWholeBufferIsReadNoFurther) {
-    ZSIM_SCRIPT(zivra_getGatewayName, [](char *name) {
-        EXPECT_EQ(std::string(name, 70), std::string(70, '\0'));
-        memset(name, 'g', 70);  // no NUL
-        return 0;
-    });
-    EXPECT_EQ(GatewayName(), std::string(70, 'g'));
-}
-
-TEST_F(LanHostsQueryTest, MacFilterModeIsThePlatformsValue) {
-    auto mode = [this] {
-        return Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getMacFilterModeJni(env(), self());
-    };
-    EXPECT_EQ(mode(), 0);
-    zsim::SetMacFilterMode(2);
-    EXPECT_EQ(mode(), 2);
-    for (int value : {-1, 7}) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getMacFilterMode, [value]() { return value; });
-        EXPECT_EQ(mode(), value);
-        EXPECT_EQ(Calls(), std::vector<std::string>{"getMacFilterMode()"});
-        EXPECT_EQ(Lines(), AtLevel2({"getMacFilterModeJni  enter============>\n",
-                                     "getMacFilterModeJni: return value = " + std::to_string(value) +
-                                         "   leave============>\n"}));
+    // A name filling all 70 bytes with no NUL is read no further; a failed
+    // query is the empty text whatever the gateway wrote.
+    for (int result : {0, 1}) {
+        ZSIM_SCRIPT(zivra_getGatewayName, [result](char *n) { return memset(n, 'g', 70), result; });
+        EXPECT_EQ(name(), result == 0 ? std::string(70, 'g') : "");
     }
+    zsim::Reset();
+    ZSIM_SCRIPT(zivra_getMacFilterMode, [] { return -7; });
+    EXPECT_EQ(JNI(getMacFilterModeJni)(env(), self()), -7);
+    EXPECT_EQ(Lines(), AtLevel2({"getMacFilterModeJni  enter============>\n",
+                                 "getMacFilterModeJni: return value = -7   leave============>\n"}));
 }
 
 }  // namespace
