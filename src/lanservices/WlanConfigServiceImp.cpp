@@ -143,11 +143,11 @@ Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANHardwareSwitc
     {
         bundle::BorrowedString radio(env, radioType);
         if (!radio.ok()) return -1;
-        // Any nonzero byte is a Java true and switches the radio on; the
-        // line shows it as 1.
-        snprintf(text, sizeof text, "%s", bundle::BoolText(on, "1", "0"));
+        // Unlike the other switches, only a boolean of exactly 1 switches
+        // the radios on; the line shows the boolean as it came.
+        snprintf(text, sizeof text, "%s", on == 1 ? "1" : "0");
         BRIDGE_LOG("setWLANHardwareSwitchJni: radioType:%s,WLANHardwareSwitch:%d enter============>\n",
-                   radio.get(), on != 0 ? 1 : 0);
+                   radio.get(), static_cast<int>(on));
         result = zivra_setWLANHardwareSwitch(radio.get(), text);
     }
     return result;

@@ -33,7 +33,7 @@ void AnswerAll() {
 }
 
 // `tmpl` with each '$' replaced by the next String's text, '@' by the
-// boolean's text and '#' by the 0 or 1 the boolean stands for.
+// boolean's text and '#' by the number `bit` the line shows for it.
 std::string Sub(const std::string &tmpl, const Strings &texts, const std::string &text, int bit) {
     std::string o;
     size_t n = 0;
@@ -50,46 +50,47 @@ TEST_F(WlanConfigTest, EverySetter) {
     const struct {
         size_t strings;
         const char *bools;  // the boolean's texts for true and for false; null: no boolean
+        bool exactly_one;   // true only for a byte of exactly 1, shown in its line as it came
         std::function<jint(const std::vector<jstring> &, jboolean)> call;
         const char *record;
         Strings lines;
     } setters[] = {
-        {0, "01", [&](auto &, auto b) { return WC(setWLANSSIDAdvertisementJni)(env(), self(), -1, b); },
+        {0, "01", false, [&](auto &, auto b) { return WC(setWLANSSIDAdvertisementJni)(env(), self(), -1, b); },
          "setWLANSSIDAdvertisement(ssidIndex=-1 hide=\"@\")",
          {"setWLANSSIDAdvertisementJni: enter============>\n",
           "setWLANSSIDAdvertisementJni: return json = \"Result\":-7 leave============>\n"}},
-        {3, nullptr, [&](auto &s, auto) { return WC(setWLANSSIDSecurityJni)(env(), self(), -1, s[0], s[1], s[2]); },
+        {3, nullptr, false, [&](auto &s, auto) { return WC(setWLANSSIDSecurityJni)(env(), self(), -1, s[0], s[1], s[2]); },
          "setWLANSSIDSecurity(ssidIndex=-1 security1=\"$\" security2=\"$\" security3=\"$\")",
          {"setWLANSSIDSecurityJni: enter============>\n"}},
-        {2, nullptr, [&](auto &s, auto) { return WC(setWLANRadioFrequencyWidthJni)(env(), self(), s[0], s[1]); },
+        {2, nullptr, false, [&](auto &s, auto) { return WC(setWLANRadioFrequencyWidthJni)(env(), self(), s[0], s[1]); },
          "setWLANRadioFrequencyWidth(radioType=\"$\" frequencyWidth=\"$\")",
          {"setWLANRadioFrequencyWidthJni: enter============>\n"}},
-        {2, nullptr, [&](auto &s, auto) { return WC(setWLANStandardJni)(env(), self(), s[0], s[1]); },
+        {2, nullptr, false, [&](auto &s, auto) { return WC(setWLANStandardJni)(env(), self(), s[0], s[1]); },
          "setWLANStandard(radioType=\"$\" standard=\"$\")",  // the first line has no line end
          {"setWLANStandardJni:CradioType:$,Cstandard:$", "setWLANStandardJni: enter============>\n"}},
-        {0, nullptr, [&](auto &, auto) { return WC(addWLANGuestSSIDJni)(env(), self(), -1); },
+        {0, nullptr, false, [&](auto &, auto) { return WC(addWLANGuestSSIDJni)(env(), self(), -1); },
          "addWLANGuestSSID(guestSsidIndex=-1)", {"addWLANGuestSSIDJni: guestSsidIndex:-1 enter============>\n"}},
-        {1, nullptr, [&](auto &s, auto) { return WC(setWLANRadioPowerJni)(env(), self(), s[0], 99); },
+        {1, nullptr, false, [&](auto &s, auto) { return WC(setWLANRadioPowerJni)(env(), self(), s[0], 99); },
          "setWLANRadioPower(radioType=\"$\" power=99)", {"setWLANRadioPowerJni: radioType:$ enter============>\n"}},
-        {0, "10", [&](auto &, auto b) { return WC(setWLANSSIDSwitchJni)(env(), self(), -1, b); },
+        {0, "10", false, [&](auto &, auto b) { return WC(setWLANSSIDSwitchJni)(env(), self(), -1, b); },
          "setWLANSSIDSwitch(ssidIndex=-1 enable=\"@\")",
          {"setWLANSSIDSwitchJni: enable:# enter============>\n",
           "setWLANSSIDSwitchJni: Enable:@ enter============>\n"}},
-        {0, "10", [&](auto &, auto b) { return WC(setWLANGuestPortIsolationJni)(env(), self(), -1, b); },
+        {0, "10", false, [&](auto &, auto b) { return WC(setWLANGuestPortIsolationJni)(env(), self(), -1, b); },
          "setWLANGuestPortIsolation(guestSsidIndex=-1 isolate=\"@\")",
          {"setWLANGuestPortIsolationJni: enter============>\n"}},
-        {0, nullptr, [&](auto &, auto) { return WC(startWLANWPSJni)(env(), self(), -1); },
+        {0, nullptr, false, [&](auto &, auto) { return WC(startWLANWPSJni)(env(), self(), -1); },
          "startWLANWPS(ssidIndex=-1)", {}},
-        {0, nullptr, [&](auto &, auto) { return WC(deleteWLANGuestSSIDJni)(env(), self(), -1); },
+        {0, nullptr, false, [&](auto &, auto) { return WC(deleteWLANGuestSSIDJni)(env(), self(), -1); },
          "deleteWLANGuestSSID(guestSsidIndex=-1)", {}},
-        {1, "10", [&](auto &s, auto b) { return WC(setWLANHardwareSwitchJni)(env(), self(), s[0], b); },
+        {1, "10", true, [&](auto &s, auto b) { return WC(setWLANHardwareSwitchJni)(env(), self(), s[0], b); },
          "setWLANHardwareSwitch(radioType=\"$\" on=\"@\")",
          {"setWLANHardwareSwitchJni: radioType:$,WLANHardwareSwitch:# enter============>\n"}},
-        {0, nullptr, [&](auto &, auto) { return WC(setWLANGuestDurationJni)(env(), self(), -1, 99); },
+        {0, nullptr, false, [&](auto &, auto) { return WC(setWLANGuestDurationJni)(env(), self(), -1, 99); },
          "setWLANGuestDuration(guestSsidIndex=-1 duration=99)", {"setWLANGuestDurationJni: enter============>\n"}},
-        {0, nullptr, [&](auto &, auto) { return WC(stopWLANWPSJni)(env(), self(), -1); },
+        {0, nullptr, false, [&](auto &, auto) { return WC(stopWLANWPSJni)(env(), self(), -1); },
          "stopWLANWPS(ssidIndex=-1)", {"stopWLANWPSJni: ssidIndex:-1 enter============>\n"}},
-        {1, nullptr, [&](auto &s, auto) { return WC(setWLANRadioChannelJni)(env(), self(), s[0], 99); },
+        {1, nullptr, false, [&](auto &s, auto) { return WC(setWLANRadioChannelJni)(env(), self(), s[0], 99); },
          "setWLANRadioChannel(radioType=\"$\" channel=99)",
          {"setWLANRadioChannelJni: radioType:$ enter============>\n",
           "setWLANRadioChannelJni: return json = \"Result\":-7 leave============>\n"}},
@@ -97,17 +98,19 @@ TEST_F(WlanConfigTest, EverySetter) {
     for (const auto &s : setters) {
         Strings texts;
         for (size_t i = 0; i < s.strings; ++i) texts.push_back(std::string(300, static_cast<char>('a' + i)));
-        // Any nonzero byte is a Java true.
+        // Any nonzero byte is a Java true, except where only 1 is.
         for (jboolean b : s.bools ? std::vector<jboolean>{0, 1, 0x80} : std::vector<jboolean>{0}) {
+            const bool on = s.exactly_one ? b == 1 : b != 0;
+            const int shown = s.exactly_one ? b : on;
             zsim::Reset();
             AnswerAll();
             std::vector<jstring> args;
             for (const auto &t : texts) args.push_back(jni.Str(t));
-            const std::string text = s.bools ? std::string(1, s.bools[b ? 0 : 1]) : "";
+            const std::string text = s.bools ? std::string(1, s.bools[on ? 0 : 1]) : "";
             EXPECT_EQ(s.call(args, b), -7) << s.record;
-            EXPECT_EQ(Calls(), Strings{Sub(s.record, texts, text, b != 0)}) << int(b);
+            EXPECT_EQ(Calls(), Strings{Sub(s.record, texts, text, shown)}) << int(b);
             Strings lines;
-            for (const auto &l : s.lines) lines.push_back(Sub(l, texts, text, b != 0));
+            for (const auto &l : s.lines) lines.push_back(Sub(l, texts, text, shown));
             EXPECT_EQ(Lines(), AtLevel2(lines)) << s.record << " " << int(b);
             EXPECT_EQ(s.strings ? jni.release_points().back() : 1u, 1u) << "released after the gateway call";
         }
