@@ -15,27 +15,10 @@ namespace {
 
 typedef char MacTable[bundle::kMacTableSlots][bundle::kNarrowMacSlot];
 
-// The conversion shared by the three delete methods; returns the count to
-// hand the platform. The caller has zeroed the table and written its enter
-// line, and passes its own log texts.
-int DeleteBatch(JNIEnv *env, jobjectArray macs, jsize n, MacTable &table, const char *element_error_line,
-                const char *single_empty_line) {
-    if (n > 0) {
-        // More than 64 MACs are cut to the table's 64 and the platform is
-        // told 64. A single element that is empty (String[] {""}) or whose
-        // characters cannot be had leaves slot 0 empty, which the rule below
-        // takes for "no MAC": count 0.
-        const int count = bundle::MacListToTable(env, macs, n, table, element_error_line);
-        return bundle::SingleEmptyMeansNone(count, table, single_empty_line);
-    }
-    // A null array has no element that can be had: it gets the element
-    // error line, as every MAC list does, and then goes on as the empty
-    // array it counts as (MacListToTable makes no JNI call for it).
-    if (macs == nullptr) bundle::MacListToTable(env, macs, n, table, element_error_line);
-    // An empty batch goes to the platform at once, its count the array
-    // length (never below 0 from Java).
-    return static_cast<int>(n);
-}
+// The delete methods convert like the MAC-list queries: an empty batch
+// (String[] {""}, a single element whose characters cannot be had, an
+// empty or a null array) goes to the platform with count 0; a null array
+// also gets the element error line, as every MAC list does.
 
 }  // namespace
 
@@ -70,9 +53,10 @@ Java_com_korvanta_nestrova_lanservices_LanNetworkAccessConfigServiceImp_deleteLA
     MacTable table;
     memset(table, 0, sizeof table);
     BRIDGE_LOG("deleteLANHostFromBlackListJni  enter============>\n");
-    const int count =
-        DeleteBatch(env, macs, n, table, "deleteLANHostFromBlackListJni: Get each MAC String error============>\n",
-                    "deleteLANHostFromBlackListJni: Compatible with String[] {\"\"}============>\n");
+    int count =
+        bundle::MacListToTable(env, macs, n, table, "deleteLANHostFromBlackListJni: Get each MAC String error============>\n");
+    count = bundle::SingleEmptyMeansNone(
+        count, table, "deleteLANHostFromBlackListJni: Compatible with String[] {\"\"}============>\n");
     const int result = zivra_deleteLANHostFromBlackList(table, count);
     BRIDGE_LOG("deleteLANHostFromBlackListJni: return value = %d   leave============>\n", result);
     return result;
@@ -107,8 +91,8 @@ Java_com_korvanta_nestrova_lanservices_LanNetworkAccessConfigServiceImp_deleteLA
     memset(table, 0, sizeof table);
     BRIDGE_LOG("deleteLANHostFromTrustListJni  enter============>\n");
     // String[] {""} still means "no MAC" here, but this method logs no line for it.
-    const int count = DeleteBatch(env, macs, n, table,
-                                  "deleteLANHostFromTrustListJni: Get each MAC String error============>\n", nullptr);
+    int count = bundle::MacListToTable(env, macs, n, table, "deleteLANHostFromTrustListJni: Get each MAC String error============>\n");
+    count = bundle::SingleEmptyMeansNone(count, table, nullptr);
     const int result = zivra_deleteLANHostFromTrustList(table, count);
     BRIDGE_LOG("deleteLANHostFromTrustListJni: return value = %d   leave============>\n", result);
     return result;
@@ -142,9 +126,9 @@ Java_com_korvanta_nestrova_lanservices_LanNetworkAccessConfigServiceImp_deleteLA
     MacTable table;
     memset(table, 0, sizeof table);
     BRIDGE_LOG("deleteLANHostFromStorageBlackListJni  enter============>\n");
-    const int count = DeleteBatch(
-        env, macs, n, table, "deleteLANHostFromStorageBlackListJni: Get each MAC String error============>\n",
-        "deleteLANHostFromStorageBlackListJni: Compatible with String[] {\"\"}============>\n");
+    int count = bundle::MacListToTable(env, macs, n, table, "deleteLANHostFromStorageBlackListJni: Get each MAC String error============>\n");
+    count = bundle::SingleEmptyMeansNone(
+        count, table, "deleteLANHostFromStorageBlackListJni: Compatible with String[] {\"\"}============>\n");
     const int result = zivra_deleteLANHostFromStorageBlackList(table, count);
     BRIDGE_LOG("deleteLANHostFromStorageBlackListJni: return value = %d   leave============>\n", result);
     return result;
