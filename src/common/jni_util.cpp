@@ -1,5 +1,6 @@
 #include "common/jni_util.h"
 
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -26,6 +27,18 @@ void BorrowedString::Release() {
     if (chars_ != nullptr) {
         env_->ReleaseStringUTFChars(str_, chars_);
         chars_ = nullptr;
+    }
+}
+
+ByteArrayElements::ByteArrayElements(JNIEnv *env, jbyteArray array)
+    : env_(env),
+      array_(array),
+      elems_(array != nullptr ? env->GetByteArrayElements(array, nullptr) : nullptr) {}
+
+void ByteArrayElements::Release() {
+    if (elems_ != nullptr) {
+        env_->ReleaseByteArrayElements(array_, elems_, 0);
+        elems_ = nullptr;
     }
 }
 
@@ -102,6 +115,10 @@ constexpr size_t kListFrameBytes = 32 + 2 + 1;
 ListReply::ListReply(int count, size_t per_item, const char *fail_reply)
     : buf_(nullptr), cap_(0), fail_reply_(fail_reply), out_(nullptr, 0), items_(0) {
     const size_t c = count > 0 ? static_cast<size_t>(count) : 0;
+    // Counts come from the platform: a product that would not fit size_t
+    // (on the gateway's 32-bit size_t, a few million items) is no buffer
+    // size at all, and is answered like a failed allocation.
+    if (per_item != 0 && c > (SIZE_MAX - kListFrameBytes) / per_item) return;
     const size_t body = c > 0 ? c * per_item : kEmptyListBytes;
     cap_ = body + kListFrameBytes;
     buf_ = static_cast<char *>(calloc(cap_, 1));

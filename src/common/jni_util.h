@@ -60,6 +60,28 @@ class BorrowedString {
     const char *chars_;
 };
 
+// The elements of a Java byte[] (GetByteArrayElements, null isCopy), given
+// back with mode 0 (copied into the Java array, then freed) when the guard
+// goes out of scope or at Release(); draw its scope so that it ends right
+// after the platform call. A Java null yields null elements without calling
+// into the JVM.
+class ByteArrayElements {
+  public:
+    ByteArrayElements(JNIEnv *env, jbyteArray array);
+    ~ByteArrayElements() { Release(); }
+    ByteArrayElements(const ByteArrayElements &) = delete;
+    ByteArrayElements &operator=(const ByteArrayElements &) = delete;
+
+    jbyte *get() const { return elems_; }
+    bool ok() const { return elems_ != nullptr; }
+    void Release();
+
+  private:
+    JNIEnv *env_;
+    jbyteArray array_;
+    jbyte *elems_;
+};
+
 // A local reference released when the guard goes out of scope.
 class ScopedLocalRef {
   public:

@@ -1,4 +1,5 @@
 // Building blocks shared by every native method.
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -234,6 +235,16 @@ TEST(ListReply, FailReplyReplacesWhateverWasWritten) {
     ListReply empty(0, 384, "{\"Result\":-1,\"List\":[]}");
     empty.Fail();
     EXPECT_STREQ(empty.text(), "{\"Result\":-1,\"List\":[]}");
+}
+
+TEST(ListReply, ACountWhoseBufferSizeOverflowsGivesTheFailReply) {
+    // INT_MAX items of a quarter of the address space each: count x allowance
+    // wraps on a 32-bit and on a 64-bit size_t alike.
+    ListReply r(2147483647, SIZE_MAX / 4, "{\"Result\":-1,\"List\":[]}");
+    r.Open("{\"Result\":0,\"List\":[");
+    r.Item("{\"N\":%d},", 1);
+    r.Close();
+    EXPECT_STREQ(r.text(), "{\"Result\":-1,\"List\":[]}");
 }
 
 TEST(ListReply, ItemsFillingTheirWholeAllowanceStayWhole) {
