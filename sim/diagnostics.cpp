@@ -155,7 +155,8 @@ extern "C" int zivra_startTraceRouteDiagnostics(int number, const char *host, co
                        "\",\"RouteHops\":[";
     for (int i = 0; i < hops && i < number; ++i) {
         const bool last = i == hops - 1;
-        const unsigned t = Rtt(path[i], static_cast<unsigned>(i)) + 3u * static_cast<unsigned>(i);
+        // Each hop further away answers a little later than the one before.
+        const unsigned t = 3u * static_cast<unsigned>(i + 1) + Rtt(path[i], static_cast<unsigned>(i)) % 3u;
         text += (i ? "," : "") + std::string("{\"HopHost\":\"") + (last && !reached ? "*" : path[i]) +
                 "\",\"HopRTTimes\":\"" + std::to_string(t) + "," + std::to_string(t + 1) + "," +
                 std::to_string(t) + "\"}";
