@@ -206,9 +206,10 @@ extern "C" int zivra_detectIp(char *reply, int size, int port, const char *ip, i
     if (ip == nullptr || !DottedQuad(ip, b) || port < 1 || port > 65535 || type < 0 || type > 1 || size < 1)
         return -1;
     const bool open = !Silent(ip) && (port == 22 || port == 80 || port == 443 || port == 8080);
-    const int n = snprintf(reply, static_cast<size_t>(size),
-                           "{\"Result\":0,\"IP\":\"%s\",\"Port\":%d,\"Protocol\":\"%s\",\"Reachable\":%d,"
-                           "\"ResponseTime\":%u}",
-                           ip, port, type == 0 ? "TCP" : "UDP", open ? 1 : 0, open ? Rtt(ip, 5) : 0u);
-    return n < size ? 0 : -1;
+    const std::string text = "{\"Result\":0,\"IP\":\"" + std::string(ip) + "\",\"Port\":" + std::to_string(port) +
+                             ",\"Protocol\":\"" + (type == 0 ? "TCP" : "UDP") + "\",\"Reachable\":" +
+                             (open ? "1" : "0") + ",\"ResponseTime\":" + std::to_string(open ? Rtt(ip, 5) : 0u) + "}";
+    if (text.size() >= static_cast<size_t>(size)) return -1;
+    memcpy(reply, text.c_str(), text.size() + 1);
+    return 0;
 }
