@@ -86,7 +86,8 @@ TEST_F(AccessTest, CountersPrintWhole) {
     };
     for (const auto &c : cases) {
         zsim::Reset();
-        ZSIM_SCRIPT(zivra_getWANIfStats, [&c](int, uint64_t *u, uint64_t *d) { return *u = c.us, *d = c.ds, c.result; });
+        ZSIM_SCRIPT(zivra_getWANIfStats,
+                    [&c](int, uint64_t *u, uint64_t *d) { return *u = c.us, *d = c.ds, c.result; });
         ZSIM_SCRIPT(zivra_getUplinkIfStats, [&c](uint32_t *us, uint32_t *ds) {
             return *us = static_cast<uint32_t>(c.us), *ds = static_cast<uint32_t>(c.ds), c.result;
         });
