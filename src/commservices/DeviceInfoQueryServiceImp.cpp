@@ -13,28 +13,44 @@
 
 namespace {
 
-// Every text buffer the platform fills is one byte longer than the size it
-// writes within. That last byte is never handed out and stays zero, so even
-// a text filling its whole size ends before it is printed.
+// The JVM/OSGi, API version and MAC buffers are one byte longer than the
+// size the platform writes within. That last byte is never handed out and
+// stays zero, so even a text filling its whole size ends before it is printed.
 constexpr size_t kFrameworkText = ZIVRA_FRAMEWORK_TEXT_SIZE + 1;
-constexpr size_t kDeviceText = ZIVRA_DEVICE_TEXT_SIZE + 1;
-constexpr size_t kNfcText = ZIVRA_NFC_TEXT_SIZE + 1;
 constexpr size_t kApiVersionText = ZIVRA_API_VERSION_SIZE + 1;
 constexpr size_t kMacText = ZIVRA_DEVICE_MAC_SIZE + 1;
 
+// The device description texts, at the platform's own sizes; each is read
+// no further than its field (a precision), NUL or not.
+struct DeviceTexts {
+    char vendor[ZIVRA_DEVICE_TEXT_SIZE];
+    char productClass[ZIVRA_DEVICE_TEXT_SIZE];
+    char hardwareVer[ZIVRA_DEVICE_TEXT_SIZE];
+    char firmwareVer[ZIVRA_DEVICE_TEXT_SIZE];
+    char flashSize[ZIVRA_DEVICE_TEXT_SIZE];
+    char ramSize[ZIVRA_DEVICE_TEXT_SIZE];
+    char mainChipClass[ZIVRA_DEVICE_TEXT_SIZE];
+    char nfc[ZIVRA_NFC_TEXT_SIZE];
+};
+
+#define FIELD(f) static_cast<int>(sizeof(f)), (f)
+
 #define FRAMEWORK_REPLY "{\"Result\":0,\"Name\":\"%s\",\"Vendor\":\"%s\",\"Version\":\"%s\"}"
-#define DEVICE_REPLY                                                                              \
-    "{\"Result\":0,\"Vendor\":\"%s\",\"ProductCLass\":\"%s\",\"HardwareVer\":\"%s\","             \
-    "\"FirmwareVer\":\"%s\",\"FlashSize\":%s,\"RamSize\":%s,\"MainChipClass\":\"%s\",\"NFC\":\"%s\"}"
+#define DEVICE_REPLY                                                                                      \
+    "{\"Result\":0,\"Vendor\":\"%.*s\",\"ProductCLass\":\"%.*s\",\"HardwareVer\":\"%.*s\","               \
+    "\"FirmwareVer\":\"%.*s\",\"FlashSize\":%.*s,\"RamSize\":%.*s,\"MainChipClass\":\"%.*s\",\"NFC\":\"%.*s\"}"
 
 // The replies are sized for their longest form, so none is ever cut: the
-// template's own characters (less its "%s"), every text at its full size,
-// and the NUL. The JVM and OSGi reply takes 47 + 3 x 32 characters (128
-// bytes would cut one with three long texts), the device description 128 +
-// 7 x 32 + 8 (256 bytes would cut one with long texts).
-constexpr size_t kFrameworkReplySize = (sizeof(FRAMEWORK_REPLY) - 1) - 3 * 2 + 3 * ZIVRA_FRAMEWORK_TEXT_SIZE + 1;
+// template's own characters (less its conversions), every text at its full
+// size, and the NUL. The JVM and OSGi reply takes 47 + 3 x 32 characters
+// (128 bytes would cut one with three long texts), the device description
+// 128 + 7 x 32 + 8 (256 bytes would cut one with long texts).
+constexpr size_t kFrameworkTextMax = ZIVRA_FRAMEWORK_TEXT_SIZE;
+constexpr size_t kFrameworkReplySize =
+    (sizeof(FRAMEWORK_REPLY) - 1) - 3 * (sizeof("%s") - 1) + 3 * kFrameworkTextMax + 1;
 constexpr size_t kDeviceReplySize =
-    (sizeof(DEVICE_REPLY) - 1) - 8 * 2 + 7 * ZIVRA_DEVICE_TEXT_SIZE + ZIVRA_NFC_TEXT_SIZE + 1;
+    (sizeof(DEVICE_REPLY) - 1) - 8 * (sizeof("%.*s") - 1) + sizeof(DeviceTexts) + 1;
+static_assert(sizeof(DeviceTexts) == 7 * 32 + 8, "device texts: no padding between the fields");
 static_assert(kFrameworkReplySize == 144, "JVM/OSGi reply: 47 + 96 characters and the NUL");
 static_assert(kDeviceReplySize == 361, "device reply: 128 + 224 + 8 characters and the NUL");
 
@@ -121,16 +137,7 @@ Java_com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp_getDeviceMACJn
 extern "C" JNIEXPORT jstring JNICALL
 Java_com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp_getDeviceInfoJni(JNIEnv *env, jobject) {
     char reply[kDeviceReplySize];
-    struct {
-        char vendor[kDeviceText];
-        char productClass[kDeviceText];
-        char hardwareVer[kDeviceText];
-        char firmwareVer[kDeviceText];
-        char flashSize[kDeviceText];
-        char ramSize[kDeviceText];
-        char mainChipClass[kDeviceText];
-        char nfc[kNfcText];
-    } t;
+    DeviceTexts t;
     memset(reply, 0, sizeof reply);
     memset(&t, 0, sizeof t);
     BRIDGE_LOG("getDeviceInfo: enter============>\n");
@@ -138,8 +145,8 @@ Java_com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp_getDeviceInfoJ
     if (zivra_getDeviceInfo(t.vendor, t.productClass, t.hardwareVer, t.firmwareVer, t.flashSize, t.ramSize,
                             t.mainChipClass, t.nfc) == 0) {
         // Flash and RAM size go in unquoted: digit texts read as JSON numbers.
-        snprintf(reply, sizeof reply, DEVICE_REPLY, t.vendor, t.productClass, t.hardwareVer, t.firmwareVer,
-                 t.flashSize, t.ramSize, t.mainChipClass, t.nfc);
+        snprintf(reply, sizeof reply, DEVICE_REPLY, FIELD(t.vendor), FIELD(t.productClass), FIELD(t.hardwareVer),
+                 FIELD(t.firmwareVer), FIELD(t.flashSize), FIELD(t.ramSize), FIELD(t.mainChipClass), FIELD(t.nfc));
     } else {
         snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get DeviceInfo fail\"}");
     }
