@@ -311,6 +311,43 @@ ZIVRA_STATIC_ASSERT(sizeof(((PortalListTable *)0)->Slot[0]) == 20, "PortalListTa
 /* Device information, identity and LED                                    */
 /* ------------------------------------------------------------------------ */
 
+/* Sizes of the texts the device operations write, NUL included: a text
+ * never takes more than its size. */
+#define ZIVRA_DEVICE_TEXT_SIZE 32    /* each device description text but NFC */
+#define ZIVRA_NFC_TEXT_SIZE 8
+#define ZIVRA_FRAMEWORK_TEXT_SIZE 32 /* JVM and OSGi name, vendor, version */
+#define ZIVRA_API_VERSION_SIZE 32
+#define ZIVRA_DEVICE_MAC_SIZE 64
+#define ZIVRA_IDENTITY_VALUE_SIZE 64 /* serial number, passwords, OUI, SSID name */
+
+/* Resets the gateway (what a reset does is the platform's). */
+int zivra_DeviceRsetServiceReset(void);
+
+int zivra_getJVMInfo(char name[ZIVRA_FRAMEWORK_TEXT_SIZE], char vendor[ZIVRA_FRAMEWORK_TEXT_SIZE],
+                     char version[ZIVRA_FRAMEWORK_TEXT_SIZE]);
+int zivra_getOSGiInfo(char name[ZIVRA_FRAMEWORK_TEXT_SIZE], char vendor[ZIVRA_FRAMEWORK_TEXT_SIZE],
+                      char version[ZIVRA_FRAMEWORK_TEXT_SIZE]);
+int zivra_getAPIVersion(char version[ZIVRA_API_VERSION_SIZE]);
+/* Flash and RAM size are digit texts; the other texts are free. */
+int zivra_getDeviceInfo(char vendor[ZIVRA_DEVICE_TEXT_SIZE], char productClass[ZIVRA_DEVICE_TEXT_SIZE],
+                        char hardwareVer[ZIVRA_DEVICE_TEXT_SIZE], char firmwareVer[ZIVRA_DEVICE_TEXT_SIZE],
+                        char flashSize[ZIVRA_DEVICE_TEXT_SIZE], char ramSize[ZIVRA_DEVICE_TEXT_SIZE],
+                        char mainChipClass[ZIVRA_DEVICE_TEXT_SIZE], char nfc[ZIVRA_NFC_TEXT_SIZE]);
+int zivra_getDeviceMAC(char mac[ZIVRA_DEVICE_MAC_SIZE]);
+/* Write the occupancy in percent through the pointer. */
+int zivra_sysGetCpuUsage(int *usage);
+int zivra_sysGetMemUsage(int *usage);
+/* state is "on" or "off". */
+int zivra_setLedSwitch(const char *state);
+
+/* Identity values, each at most 63 characters. */
+int zivra_getDeviceSerialNumber(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDeviceDefaultSSID1Name(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDevicePassword(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDeviceManufacturerOUI(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getdefaultwebpassword(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDeviceDefaultSSID1Password(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+
 /* ------------------------------------------------------------------------ */
 /* Storage rights, USB devices and password registration                   */
 /* ------------------------------------------------------------------------ */
