@@ -20,11 +20,11 @@ constexpr size_t kIntChars = 11;  // -2147483648
 constexpr size_t kAccountReplySize = 3072;
 
 // Longest account reply: a full table whose texts fill their fields with no
-// NUL (each read within its field): 61 + 6 * 415 + 2 + 1 = 2554 bytes.
+// NUL (each read within its field): 72 + 6 * 417 + 2 + 1 = 2577 bytes.
 constexpr size_t kAccountReplyLongest =
     (sizeof(ACCOUNT_HEAD) - 1 - 6 + kIntChars + ZIVRA_STORAGE_ANONYMOUS_SIZE) +
     ZIVRA_STORAGE_ACCOUNTS * (sizeof(ACCOUNT_ITEM) - 1 - 8 + sizeof(StorageAccountEntry)) + 2 + 1;
-static_assert(kAccountReplyLongest <= kAccountReplySize, "account reply buffer too small");
+static_assert(kAccountReplyLongest == 2577 && kAccountReplyLongest <= kAccountReplySize, "account reply buffer");
 
 // The HTTP reply was given 128 bytes, but a 256-character password makes it
 // about 300: 20 + 11 + 13 + 257 + 2 + 1 = 304 bytes keep every reply whole.

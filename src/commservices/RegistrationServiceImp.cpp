@@ -20,9 +20,11 @@ constexpr size_t kServiceNameSize = 16;
 constexpr size_t kReplySize = 256;
 
 // Longest reply: every text filling its field, each read within it:
-// 119 template characters + 6 * 4 + 16 + the NUL = 160 bytes.
-static_assert((sizeof(REGISTRATION_REPLY) - 1 - 7 * 4) + 6 * kStateSize + kServiceNameSize + 1 <= kReplySize,
-              "registration reply buffer too small");
+// 113 template characters + 6 * 4 + 16 + the NUL = 154 bytes.
+constexpr size_t kConversions = 7;  // each "%.*s" is 4 characters of the template
+constexpr size_t kReplyLongest =
+    (sizeof(REGISTRATION_REPLY) - 1 - kConversions * 4) + 6 * kStateSize + kServiceNameSize + 1;
+static_assert(kReplyLongest == 154 && kReplyLongest <= kReplySize, "registration reply buffer too small");
 
 }  // namespace
 

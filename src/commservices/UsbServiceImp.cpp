@@ -33,12 +33,12 @@ bool RegionInArray(JNIEnv *env, jbyteArray array, jint offset, jint count) {
 #define STORAGE_ITEM "{\"storagePath\":\"%.*s\",\"totalStorage\":%d,\"validStorage\":%d},"
 
 // Longest storage reply: both volumes with paths filling their 32 bytes and
-// sizes of 11 characters, 20 + 2 * 107 - 1 + 2 + 1 = 236 bytes: within 256.
+// sizes of 11 characters, 20 + 2 * 105 + 2 + 1 = 233 bytes (one comma less
+// in fact): within 256.
 constexpr size_t kStorageReplySize = 256;
-static_assert((sizeof(STORAGE_HEAD) - 1) +
-                      ZIVRA_USB_STORAGE_ENTRIES * (sizeof(STORAGE_ITEM) - 1 - 8 + 32 + 11 + 11) + 2 + 1 <=
-                  kStorageReplySize,
-              "storage reply buffer too small");
+constexpr size_t kStorageReplyLongest =
+    (sizeof(STORAGE_HEAD) - 1) + ZIVRA_USB_STORAGE_ENTRIES * (sizeof(STORAGE_ITEM) - 1 - 8 + 32 + 11 + 11) + 2 + 1;
+static_assert(kStorageReplyLongest == 233 && kStorageReplyLongest <= kStorageReplySize, "storage reply buffer");
 
 }  // namespace
 
