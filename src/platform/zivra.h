@@ -443,6 +443,116 @@ int zivra_getPasswordRegistrationInfo(char *status, char *registerResult, char *
 /* WAN and PON uplink, WAN configuration, diagnostics                      */
 /* ------------------------------------------------------------------------ */
 
+/* WAN connections are named by a WAN index that only the platform
+ * interprets. Every field of the three WAN records is a text, numbers and
+ * flags included, NUL-terminated within its width. */
+typedef struct WANIfConnRecord {
+    char LanInterface[64];           /* LAN interfaces bound to the connection */
+    char VLANMode[2];
+    char VLANIDMark[6];
+    char Dot1pMark[2];               /* 802.1p priority */
+    char MulticastVlan[6];
+    char LanInterfaceDHCPEnable[8];  /* DHCP on the bound LAN interfaces */
+    char IPMode[2];
+    char ConnectionType[16];
+    char NATEnabled[8];
+    char Username[64];
+    char ConnectionTrigger[16];
+    char ServiceList[64];
+} WANIfConnRecord;
+
+typedef struct WANIfIPv4Record {
+    char AddressingType[8];
+    char ExternalIPAddress[20];
+    char SubnetMask[20];
+    char DefaultGateway[20];
+    char DNSEnabled[8];
+    char DNSServers[32];
+    char MACAddress[20];
+} WANIfIPv4Record;
+
+typedef struct WANIfIPv6Record {
+    char IPv6IPAddressOrigin[16];
+    char IPv6IPAddress[85];
+    char IPv6DNSServers[80];
+    char IPv6PrefixDelegationEnabled[46];
+    char IPv6PrefixOrigin[32];
+    char IPv6Prefix[40];
+    char IPv6PrefixPltime[64];
+    char IPv6PrefixVltime[64];
+    char IPv6DefaultGateway[109];
+    char IPv6DsliteEnable[8];
+    char IPv6AftrMode[2];
+    char IPv6AftrAddress[64];
+} WANIfIPv6Record;
+
+/* Character fields only: the same layout on x86-64 and MIPS o32. */
+ZIVRA_STATIC_ASSERT(sizeof(WANIfConnRecord) == 258, "WANIfConnRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, VLANMode) == 64, "VLANMode offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, Dot1pMark) == 72, "Dot1pMark offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, LanInterfaceDHCPEnable) == 80, "LanInterfaceDHCPEnable offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, ConnectionType) == 90, "ConnectionType offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, Username) == 114, "Username offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, ConnectionTrigger) == 178, "ConnectionTrigger offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, ServiceList) == 194, "ServiceList offset");
+ZIVRA_STATIC_ASSERT(sizeof(WANIfIPv4Record) == 128, "WANIfIPv4Record size");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv4Record, ExternalIPAddress) == 8, "ExternalIPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv4Record, DNSEnabled) == 68, "DNSEnabled offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv4Record, MACAddress) == 108, "MACAddress offset");
+ZIVRA_STATIC_ASSERT(sizeof(WANIfIPv6Record) == 610, "WANIfIPv6Record size");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6IPAddress) == 16, "IPv6IPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6PrefixDelegationEnabled) == 181, "IPv6PrefixDelegationEnabled offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6PrefixPltime) == 299, "IPv6PrefixPltime offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6DefaultGateway) == 427, "IPv6DefaultGateway offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6AftrMode) == 544, "IPv6AftrMode offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6AftrAddress) == 546, "IPv6AftrAddress offset");
+
+/* Sizes of the caller's buffers that the uplink queries and diagnostics
+ * write into (each text NUL-terminated within its size). */
+enum {
+    ZIVRA_WAN_LIST_SIZE = 1280,
+    ZIVRA_WAN_REPLY_SIZE = 256,   /* WAN status and bandwidth replies */
+    ZIVRA_PON_PHY_SIZE = 150,
+    ZIVRA_PON_REGISTER_SIZE = 40,
+    ZIVRA_PING_RESULT_SIZE = 256,
+    ZIVRA_TRACE_RESULT_SIZE = 4096,
+    ZIVRA_DETECT_REPLY_SIZE = 256
+};
+
+/* Values rather than result codes: the Internet connection's WAN index and
+ * the PON interface's uptime. */
+int zivra_getInternetWANIndex(void);
+int zivra_getPONIfUpTime(void);
+/* Whole JSON replies written into the caller's buffer. */
+int zivra_getWANIfList(char reply[ZIVRA_WAN_LIST_SIZE]);
+int zivra_getWANIfStatus(int wanIndex, char reply[ZIVRA_WAN_REPLY_SIZE]);
+int zivra_getWanIfBandwidth(int wanIndex, char reply[ZIVRA_WAN_REPLY_SIZE]);
+/* The members of a JSON object after its Result, closing brace included. */
+int zivra_getPONIfPhyStatus(char fragment[ZIVRA_PON_PHY_SIZE]);
+int zivra_getPONIfRegisterStatus(char fragment[ZIVRA_PON_REGISTER_SIZE]);
+int zivra_getWANIfStats(int wanIndex, uint64_t *usStats, uint64_t *dsStats);
+int zivra_getUplinkIfStats(uint32_t *usStats, uint32_t *dsStats);
+int zivra_getWANIfInfo(int wanIndex, WANIfConnRecord *conn, WANIfIPv4Record *ipv4, WANIfIPv6Record *ipv6);
+
+/* WAN connections; the settings texts are the platform's own format. */
+int zivra_addWANIf(const char *text1, const char *text2, const char *text3);
+int zivra_deleteWANIf(int wanIndex);
+int zivra_setWANIf(int wanIndex, const char *settings);
+
+/* Diagnostics: a start returns at once (0 = started); the result is the
+ * JSON text the platform holds when asked. */
+int zivra_startIPPingDiagnostics(int number, const char *host, const char *extra);
+int zivra_startTraceRouteDiagnostics(int number, const char *host, const char *extra);
+int zivra_getIPPingDiagnosticsResult(char result[ZIVRA_PING_RESULT_SIZE]);
+int zivra_getTraceRouteDiagnosticsResult(char result[ZIVRA_TRACE_RESULT_SIZE]);
+int zivra_startHttpUploadDiagnostics(int number, const char *text1, const char *text2);
+int zivra_startHttpDownloadDiagnostics(int number, const char *text1, const char *text2);
+/* *result (null on entry) receives a malloc'd text, or stays null. */
+int zivra_getHttpUploadDiagnosticsResult(char **result);
+int zivra_getHttpDownloadDiagnosticsResult(char **result);
+/* Probes ip:port; writes a JSON reply of at most size bytes into reply. */
+int zivra_detectIp(char *reply, int size, int port, const char *ip, int type);
+
 /* ------------------------------------------------------------------------ */
 /* LAN addressing, DHCP and port mapping; VoIP                             */
 /* ------------------------------------------------------------------------ */
