@@ -24,7 +24,7 @@ const VpnDestIPList *FillDestList(JNIEnv *env, jobjectArray destinations, VpnDes
     const int count = bundle::ClampCount(bundle::ArrayLength(env, destinations), ZIVRA_VPN_DEST_SLOTS);
     list->Count = count;
     for (int i = 0; i < count; ++i) {
-        bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(destinations, i));
+        bundle::ScopedLocalRef element(env, destinations, i);
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
         char *slot = list->DestIP[i];
         slot[0] = '\0';

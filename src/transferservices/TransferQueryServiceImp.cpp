@@ -26,12 +26,13 @@ constexpr size_t kIptvSize = 30;
 #define V6_ITEM "{\"Index\":\"%d\",\"DestIPPrefix\":\"%.*s\",\"NextHop\":\"%.*s\",\"Interface\":\"%.*s\"},"
 
 constexpr size_t kIndexChars = 11;
-// Template characters without its conversions (%d: 2, %.*s: 4 each), plus
-// the longest values.
-constexpr size_t kVlanLongest = (sizeof(VLAN_ITEM) - 1) - 2 * 4 + sizeof(VLANBindEntry);
+constexpr size_t kIntConv = 2;  // %d
+constexpr size_t kStrConv = 4;  // %.*s
+// Template characters without its conversions, plus the longest values.
+constexpr size_t kVlanLongest = (sizeof(VLAN_ITEM) - 1) - 2 * kStrConv + sizeof(VLANBindEntry);
 constexpr size_t kV4Longest =
-    (sizeof(V4_ITEM) - 1) - 2 - 4 * 4 + kIndexChars + sizeof(Layer3ForwardingEntry) - sizeof(int32_t);
-constexpr size_t kV6Longest = (sizeof(V6_ITEM) - 1) - 2 - 3 * 4 + kIndexChars +
+    (sizeof(V4_ITEM) - 1) - kIntConv - 4 * kStrConv + kIndexChars + sizeof(Layer3ForwardingEntry) - sizeof(int32_t);
+constexpr size_t kV6Longest = (sizeof(V6_ITEM) - 1) - kIntConv - 3 * kStrConv + kIndexChars +
                               sizeof(IPv6Layer3ForwardingEntry::DestIPPrefix) +
                               sizeof(IPv6Layer3ForwardingEntry::NextHop) + sizeof(IPv6Layer3ForwardingEntry::Interface);
 static_assert(kVlanLongest == 30 + 218, "VLAN item template and record out of step");
