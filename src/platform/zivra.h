@@ -565,6 +565,101 @@ int zivra_detectIp(char *reply, int size, int port, const char *ip, int type);
 /* VLAN binding, IPTV, layer-3 routes and L2TP VPN                         */
 /* ------------------------------------------------------------------------ */
 
+/* VLAN binding of one LAN interface, as the platform lists it. The binding
+ * text is the platform's own syntax; the bridge passes it through. */
+typedef struct VLANBindEntry {
+    char LanInterface[8]; /* interface name, e.g. "LAN1" */
+    char Bind[210];       /* binding text */
+} VLANBindEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(VLANBindEntry) == 218, "VLANBindEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(VLANBindEntry, Bind) == 8, "VLANBindEntry.Bind offset");
+
+/* `index` comes from checkInterfaceFormat; `bind` is a 210-byte buffer. */
+int zivra_setVLANBind(int index, const char *bind);
+int zivra_clearVLANBind(int index);
+/* `table` is a zero-filled table of 64 entries; *count (0 on entry)
+ * receives the number of entries filled. */
+int zivra_getVLANBindInfo(VLANBindEntry *table, int *count);
+/* Fills a zero-filled 30-byte buffer with the IPTV status text. */
+int zivra_getIPTVStatus(char *status);
+
+/* One IPv4 route. Four-byte index then texts: 96 bytes, no padding. */
+typedef struct Layer3ForwardingEntry {
+    int32_t Index;
+    char DestIPAddress[20];
+    char DestSubnetMask[20];
+    char GatewayIPAddress[20];
+    char Interface[32];
+} Layer3ForwardingEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(Layer3ForwardingEntry) == 96, "Layer3ForwardingEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, DestIPAddress) == 4, "DestIPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, DestSubnetMask) == 24, "DestSubnetMask offset");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, GatewayIPAddress) == 44, "GatewayIPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, Interface) == 64, "Layer3 Interface offset");
+
+/* One IPv6 route. The fields take 145 bytes; the 32-bit index makes both
+ * ABIs round the record up to 148. The three bytes of tail padding are
+ * named, so that a record passed by value carries them as defined bytes
+ * (the language leaves unnamed padding undefined in a copy). */
+typedef struct IPv6Layer3ForwardingEntry {
+    int32_t Index;
+    char DestIPPrefix[64];
+    char NextHop[45];
+    char Interface[32];
+    char Reserved[3]; /* tail padding, always zero */
+} IPv6Layer3ForwardingEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(IPv6Layer3ForwardingEntry) == 148, "IPv6Layer3ForwardingEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, DestIPPrefix) == 4, "DestIPPrefix offset");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, NextHop) == 68, "NextHop offset");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, Interface) == 113, "IPv6 Interface offset");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, Reserved) == 145, "IPv6 Reserved offset");
+
+#define ZIVRA_ROUTE_TABLE 64 /* entries of a route table */
+
+/* Route tables: zero-filled tables of 64 entries, *count (0 on entry)
+ * receives the number of entries filled. There is no separate query of the
+ * IPv4 routes in force: the configured table serves both. */
+int zivra_getLayer3ForwardingStaticConfigInfo(Layer3ForwardingEntry *table, int *count);
+int zivra_getIPv6Layer3ForwardingCurrent(IPv6Layer3ForwardingEntry *table, int *count);
+int zivra_getIPv6Layer3ForwardingStaticConfigInfo(IPv6Layer3ForwardingEntry *table, int *count);
+/* The adds take the whole record by value (its Index is 0: the gateway
+ * numbers its routes); the deletes take a route's Index. */
+int zivra_addLayer3ForwardingStatic(Layer3ForwardingEntry entry);
+int zivra_addIPv6Layer3ForwardingStatic(IPv6Layer3ForwardingEntry entry);
+int zivra_deleteLayer3ForwardingStatic(int index);
+int zivra_deleteIPv6Layer3ForwardingStatic(int index);
+
+/* Destinations whose traffic goes through the L2TP VPN: a count and 255
+ * slots of 256 bytes, each a NUL-terminated text; slots from Count on are
+ * not read. 65284 bytes, no padding. */
+#define ZIVRA_VPN_DEST_SLOTS 255
+#define ZIVRA_VPN_DEST_WIDTH 256
+
+typedef struct VpnDestIPList {
+    int32_t Count;
+    char DestIP[ZIVRA_VPN_DEST_SLOTS][ZIVRA_VPN_DEST_WIDTH];
+} VpnDestIPList;
+
+ZIVRA_STATIC_ASSERT(sizeof(VpnDestIPList) == 65284, "VpnDestIPList size");
+ZIVRA_STATIC_ASSERT(offsetof(VpnDestIPList, DestIP) == 4, "VpnDestIPList.DestIP offset");
+
+/* The three texts of the start and the text of the stop are the gateway's
+ * own; their results carry nothing the bridge uses. */
+int zivra_vpnOnJni(const char *text1, const char *text2, const char *text3);
+int zivra_vpnOffJni(const char *text);
+/* Returns the VPN status value itself. */
+int zivra_getVpnStatCmdJni(void);
+/* Stores through *text (null on entry) a malloc'ed reply text listing the
+ * addresses connected through the VPN, or leaves it null when there is
+ * nothing to report. The caller frees it. */
+int zivra_getConnectedIpListJni(char **text);
+/* Mode values are the gateway's; the bridge never passes 1. */
+int zivra_addVpnDestIPJni(const VpnDestIPList *list, int mode);
+int zivra_deleteVpnDestIPJni(const VpnDestIPList *list, int mode);
+
 #ifdef __cplusplus
 } /* extern "C" */
 #endif
