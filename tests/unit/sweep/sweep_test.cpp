@@ -44,7 +44,10 @@ struct SweepMethod {
 
 // The diagnostic result queries hand Java the platform's own text, and null
 // when the platform has none.
-const std::set<std::string> kMayReturnNull = {};
+const std::set<std::string> kMayReturnNull = {
+    "accessservices.HttpUploadDiagnosticsServiceImp.getHttpUploadDiagnosticsResultJni",
+    "accessservices.HttpDownloadDiagnosticsServiceImp.getHttpDownloadDiagnosticsResultJni",
+};
 
 // Minimal JSON well-formedness: one value, nothing after it.
 class Json {
