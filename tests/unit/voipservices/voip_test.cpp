@@ -1,8 +1,5 @@
 // VoIPInfoSubscribeServiceImp and VoIPInfoQueryServiceImp.
 #include <cstring>
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp.h"
@@ -18,75 +15,55 @@ using VoipServicesTest = BridgeTest;
 
 TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHad) {
     const std::string n300(300, 'b'), e300(300, 'e');
-    const std::string b255 = "bcon=\"" + n300.substr(0, 255) + "\"";
-    const struct {
-        bool subscribe;
-        jstring name;
-        std::function<jobjectArray()> events;
-        bool fail_alloc;
-        std::string record;  // as the gateway saw it; "" for no call
-        std::string logged = "";  // the bundle name in the Bcon line
-    } cases[] = {
-        {true, jni.Str("bnd"), [&] { return jni.Strs({}); }, false, "bcon=\"bnd\" count=0 events=[]", "bnd"},
-        {true, jni.Str("bnd"), [&] { return jni.Strs({"a", "b", "c", "d"}); }, false,
-         "bcon=\"bnd\" count=4 events=[\"a\",\"b\",\"c\",\"d\"]", "bnd"},
-        // A fifth event is cut, and is not even read.
-        {false, jni.Str(n300), [&] { return jni.Arr({jni.Str("a"), jni.Str(e300), jni.Str("c"), jni.Str("d"), jni.BadStr()}); },
-         false, b255 + " count=4 events=[\"a\",\"" + e300.substr(0, 255) + "\",\"c\",\"d\"]", n300},
-        {true, jni.BadStr(), [&] { return jni.Strs({"a"}); }, false, ""},
-        {false, nullptr, [&] { return jni.Strs({"a"}); }, false, ""},
-        {true, jni.Str("bnd"), [&] { return jni.Arr({jni.Str("a"), jni.BadStr(), jni.Str("c")}); }, false, ""},
-        {false, jni.Str("bnd"), [&] { return jni.Arr({nullptr}); }, false, ""},
-        {true, jni.Str("bnd"), [&] { return nullptr; }, false, ""},
-        {true, jni.Str("bnd"), [&] { return jni.Strs({"a"}); }, true, ""},
-    };
+    // The record as the gateway saw it, "" for no call.
+    const struct { bool sub; jstring name; jobjectArray events; bool fail_alloc; std::string record; } cases[] = {
+        {true, jni.Str("bnd"), jni.Strs({}), false, "bcon=\"bnd\" count=0 events=[]"},
+        {true, jni.Str("bnd"), jni.Strs({"a", "b", "c", "d"}), false,
+         "bcon=\"bnd\" count=4 events=[\"a\",\"b\",\"c\",\"d\"]"},
+        // A fifth event is cut, and not even read; texts keep 255 characters.
+        {false, jni.Str(n300), jni.Arr({jni.Str("a"), jni.Str(e300), jni.Str("c"), jni.Str("d"), jni.BadStr()}), false,
+         "bcon=\"" + n300.substr(0, 255) + "\" count=4 events=[\"a\",\"" + e300.substr(0, 255) + "\",\"c\",\"d\"]"},
+        {true, jni.Str("bnd"), jni.Arr({jni.Str("a"), jni.BadStr(), jni.Str("c")}), false, ""},
+        {false, jni.Str("bnd"), nullptr, false, ""},
+        {true, jni.Str("bnd"), jni.Strs({"a"}), true, ""}};
     for (const auto &c : cases) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_addVoIPMonitorEvent, [](const VoIPEventSubscription *) { return 8; });
         ZSIM_SCRIPT(zivra_deleteVoIPMonitoriEvent, [](const VoIPEventSubscription *) { return 8; });
-        const jobjectArray events = c.events();
         if (c.fail_alloc) FailCallocAfter(0);
-        const int rc = c.subscribe ? VOIP(VoIPInfoSubscribeServiceImp, subscribeVoIPEventJni)(env(), self(), c.name, events)
-                                   : VOIP(VoIPInfoSubscribeServiceImp, unSubscribeVoIPEventJni)(env(), self(), c.name, events);
+        const int rc =
+            c.sub ? VOIP(VoIPInfoSubscribeServiceImp, subscribeVoIPEventJni)(env(), self(), c.name, c.events)
+                  : VOIP(VoIPInfoSubscribeServiceImp, unSubscribeVoIPEventJni)(env(), self(), c.name, c.events);
         if (c.fail_alloc) SKIP_UNLESS_CALLOC_FAILED();
         const bool called = !c.record.empty();
-        const std::string op = c.subscribe ? "addVoIPMonitorEvent" : "deleteVoIPMonitoriEvent";
         EXPECT_EQ(rc, called ? 8 : -1) << c.record;
-        EXPECT_EQ(Calls(), Strings(called, op + "(" + c.record + ")"));
-        const std::string m = c.subscribe ? "subscribeVoIPEventJni" : "unSubscribeVoIPEventJni";
-        const std::string middle = !called ? "\n" + m + (c.subscribe ? ": alloc fail" : ": Alloc fail") + " ==========>\n"
-                                   : c.subscribe ? m + ": Bcon =" + c.logged + " enter ==========>\n"
-                                                 : m + ":Bcon =" + c.logged + " ==========>\n";
+        const std::string op = c.sub ? "addVoIPMonitorEvent(" : "deleteVoIPMonitoriEvent(";
+        EXPECT_EQ(Calls(), Strings(called, op + c.record + ")"));
+        const std::string m = c.sub ? "subscribeVoIPEventJni" : "unSubscribeVoIPEventJni";
+        const std::string middle = !called ? "\n" + m + (c.sub ? ": alloc fail" : ": Alloc fail") + " ==========>\n"
+                                   : c.sub ? m + ": Bcon =" + Text(c.name) + " enter ==========>\n"
+                                           : m + ":Bcon =" + Text(c.name) + " ==========>\n";
         EXPECT_EQ(Lines(), AtLevel2({"\n" + m + " enter ==========>\n", middle,
                                      "\n" + m + ":return " + std::to_string(rc) + " leave ==========>\n"}));
     }
 }
 
 TEST_F(VoipServicesTest, PotsListKeepsWithinItsTableOfThree) {
-    const std::string item1 = "{\"POTSIndex\":1,\"PhoneNumber\":\"" + std::string(20, '5') + "\",\"LineStatus\":\"" +
-                              std::string(12, 'S') + "\"}";
-    const std::string item2 = "{\"POTSIndex\":-2,\"PhoneNumber\":\"\",\"LineStatus\":\"Idle\"}";
-    const std::string item3 = "{\"POTSIndex\":3,\"PhoneNumber\":\"\",\"LineStatus\":\"\"}";
-    const std::string fail = "{\"Result\":-1,\"POTSNum\":0,\"Info\":[]}";
+    POTSLineRecord kLines[3] = {{1, "", ""}, {-2, "", "Idle"}, {3, "", ""}};
+    memset(kLines[0].PhoneNumber, '5', 20);  // line 1's texts fill their fields with no NUL
+    memset(kLines[0].LineStatus, 'S', 12);
+    const std::string two = "{\"POTSIndex\":1,\"PhoneNumber\":\"" + std::string(20, '5') + "\",\"LineStatus\":\"" +
+                            std::string(12, 'S') + "\"},{\"POTSIndex\":-2,\"PhoneNumber\":\"\",\"LineStatus\":\"Idle\"}";
+    const std::string three = two + ",{\"POTSIndex\":3,\"PhoneNumber\":\"\",\"LineStatus\":\"\"}]}";
+    const std::string ok = "{\"Result\":0,\"POTSNum\":", fail = "{\"Result\":-1,\"POTSNum\":0,\"Info\":[]}";
     const struct { int result, count; bool fail_alloc; std::string want; } cases[] = {
-        {0, 0, false, "{\"Result\":0,\"POTSNum\":0,\"Info\":[]}"},
-        {0, 2, false, "{\"Result\":0,\"POTSNum\":2,\"Info\":[" + item1 + "," + item2 + "]}"},
-        {0, 3, false, "{\"Result\":0,\"POTSNum\":3,\"Info\":[" + item1 + "," + item2 + "," + item3 + "]}"},
-        {0, 4, false, "{\"Result\":0,\"POTSNum\":3,\"Info\":[" + item1 + "," + item2 + "," + item3 + "]}"},
-        {0, -1, false, "{\"Result\":0,\"POTSNum\":0,\"Info\":[]}"},
-        {4, 2, false, fail},
-        {0, 2, true, fail},
-    };
+        {0, 0, false, ok + "0,\"Info\":[]}"}, {0, 2, false, ok + "2,\"Info\":[" + two + "]}"},
+        {0, 3, false, ok + "3,\"Info\":[" + three}, {0, 4, false, ok + "3,\"Info\":[" + three},
+        {0, -1, false, ok + "0,\"Info\":[]}"}, {4, 2, false, fail}, {0, 2, true, fail}};
     for (const auto &c : cases) {
         zsim::Reset();
-        ZSIM_SCRIPT(zivra_getPOTSInfo, [&c](POTSLineRecord *t, int *count) {
-            EXPECT_EQ(*count, 0);
-            t[0].POTSIndex = 1;
-            memset(t[0].PhoneNumber, '5', sizeof t[0].PhoneNumber);  // both texts with no NUL
-            memset(t[0].LineStatus, 'S', sizeof t[0].LineStatus);
-            t[1].POTSIndex = -2;
-            strcpy(t[1].LineStatus, "Idle");
-            t[2].POTSIndex = 3;
+        ZSIM_SCRIPT(zivra_getPOTSInfo, [&](POTSLineRecord *t, int *count) {
+            memcpy(t, kLines, sizeof kLines);
             *count = c.count;
             return c.result;
         });
