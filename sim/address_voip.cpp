@@ -141,7 +141,7 @@ extern "C" int zivra_getLANHostIP(char *reply) {
     zsim::Record("getLANHostIP", "%s", "");
     ZSIM_RUN_SCRIPT(zivra_getLANHostIP, reply);
     std::lock_guard<std::mutex> lock(mu);
-    snprintf(reply, 90, "{\"Result\":0,\"LocalIP\":\"%s\",\"Submask\":\"%s\"}", lanIP, submask);
+    (void)snprintf(reply, 90, "{\"Result\":0,\"LocalIP\":\"%s\",\"Submask\":\"%s\"}", lanIP, submask);
     return 0;
 }
 
@@ -149,7 +149,7 @@ extern "C" int zivra_getLANDhcpInfo(char *reply) {
     zsim::Record("getLANDhcpInfo", "%s", "");
     ZSIM_RUN_SCRIPT(zivra_getLANDhcpInfo, reply);
     std::lock_guard<std::mutex> lock(mu);
-    snprintf(reply, 160,
+    (void)snprintf(reply, 160,
              "{\"Result\":0,\"EnableDHCPServer\":\"%s\",\"DHCPStartIP\":\"%s\",\"DHCPEndIP\":\"%s\",\"DHCPDuration\":%d}",
              dhcpEnable, dhcpStart, dhcpEnd, dhcpDuration);
     return 0;
@@ -198,9 +198,9 @@ extern "C" int zivra_getPortMappingInfo(PortMappingTable **table) {
             zsim::SetField(r.Enabled, m.enabled ? "1" : "0");
             zsim::SetField(r.Protocol, m.protocol);
             zsim::SetField(r.InternalClient, m.client);
-            snprintf(r.PortMappingIndex, sizeof r.PortMappingIndex, "%d", m.index);
-            snprintf(r.ExternalPort, sizeof r.ExternalPort, "%d", m.externalPort);
-            snprintf(r.InternalPort, sizeof r.InternalPort, "%d", m.internalPort);
+            (void)snprintf(r.PortMappingIndex, sizeof r.PortMappingIndex, "%d", m.index);
+            (void)snprintf(r.ExternalPort, sizeof r.ExternalPort, "%d", m.externalPort);
+            (void)snprintf(r.InternalPort, sizeof r.InternalPort, "%d", m.internalPort);
         }
     }
     *table = t;

@@ -3,7 +3,6 @@
 // whole JSON reply itself; the bridge only puts the fail reply in its place.
 #include "com_korvanta_nestrova_addressservices_LANIPInfoQueryServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/jni_util.h"
@@ -22,8 +21,10 @@ Java_com_korvanta_nestrova_addressservices_LANIPInfoQueryServiceImp_getLANDHCPIn
     char reply[kDhcpReplySize + 1];
     memset(reply, 0, sizeof reply);
     if (zivra_getLANDhcpInfo(reply) != 0) {
-        snprintf(reply, sizeof reply, "%s",
-                 "{\"Result\":-1,\"EnableDHCPServer\":\"\",\"DHCPStartIP\":\"\",\"DHCPEndIP\":\"\",\"DHCPDuration\":0}");
+        static const char kFail[] =
+            "{\"Result\":-1,\"EnableDHCPServer\":\"\",\"DHCPStartIP\":\"\",\"DHCPEndIP\":\"\",\"DHCPDuration\":0}";
+        static_assert(sizeof kFail <= sizeof reply, "DHCP fail reply longer than its buffer");
+        memcpy(reply, kFail, sizeof kFail);
     }
     BRIDGE_LOG("getLANDHCPInfoJni: return json = %s   leave============>\n", reply);
     return env->NewStringUTF(reply);
@@ -34,7 +35,9 @@ Java_com_korvanta_nestrova_addressservices_LANIPInfoQueryServiceImp_getLANHostIP
     char reply[kHostIPReplySize + 1];
     memset(reply, 0, sizeof reply);
     if (zivra_getLANHostIP(reply) != 0) {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"LocalIP\":\"\",\"Submask\":\"\"}");
+        static const char kFail[] = "{\"Result\":-1,\"LocalIP\":\"\",\"Submask\":\"\"}";
+        static_assert(sizeof kFail <= sizeof reply, "LAN address fail reply longer than its buffer");
+        memcpy(reply, kFail, sizeof kFail);
     }
     return env->NewStringUTF(reply);
 }

@@ -24,10 +24,10 @@ constexpr size_t kReplySize = 262144;
 // all 8 entries with 64 mappings. Each "%.*s" (4 characters) prints at most
 // its field; "]}," closes a group; the outer list is the 20-character prefix
 // and "]}". It fits the buffer with room to spare, so the reply is never cut.
-constexpr size_t kItemLongest = (sizeof(MAPPING_ITEM) - 1) - 6 * 4 + sizeof(PortMappingRecord);
+constexpr size_t kItemLongest = (sizeof(MAPPING_ITEM) - 1) - 6 * size_t{4} + sizeof(PortMappingRecord);
 constexpr size_t kGroupLongest = (sizeof(WAN_GROUP_OPEN) - 1) - 4 + sizeof(PortMappingWanEntry::WANName) + 3 +
-                                 PORT_MAPPING_MAPS_PER_WAN * kItemLongest;
-constexpr size_t kReplyLongest = 20 + PORT_MAPPING_WAN_ENTRIES * kGroupLongest + 2;
+                                 size_t{PORT_MAPPING_MAPS_PER_WAN} * kItemLongest;
+constexpr size_t kReplyLongest = 20 + size_t{PORT_MAPPING_WAN_ENTRIES} * kGroupLongest + 2;
 static_assert(kItemLongest == 215 && kGroupLongest == 13852, "mapping templates and records out of step");
 static_assert(kReplyLongest + 1 <= kReplySize, "longest port mapping reply does not fit its buffer");
 

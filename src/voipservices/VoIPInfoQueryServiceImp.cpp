@@ -15,7 +15,11 @@ namespace {
 // the widest index) is far below that.
 constexpr size_t kLineAllowance = 256;
 #define POTS_ITEM "{\"POTSIndex\":%d,\"PhoneNumber\":\"%.*s\",\"LineStatus\":\"%.*s\"},"
-static_assert((sizeof(POTS_ITEM) - 1) - 2 - 2 * 4 + 11 + 20 + 12 <= kLineAllowance, "POTS item allowance");
+// Template less its "%d" and two "%.*s", plus the widest int and both fields.
+static_assert((sizeof(POTS_ITEM) - 1) - 2 - 8 + 11 + sizeof(POTSLineRecord::PhoneNumber) +
+                      sizeof(POTSLineRecord::LineStatus) <=
+                  kLineAllowance,
+              "POTS item allowance");
 
 }  // namespace
 
@@ -35,7 +39,7 @@ Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni(J
         reply.Fail();
     } else {
         char header[48];
-        snprintf(header, sizeof header, "{\"Result\":0,\"POTSNum\":%d,\"Info\":[", count);
+        (void)snprintf(header, sizeof header, "{\"Result\":0,\"POTSNum\":%d,\"Info\":[", count);  // at most 32
         reply.Open(header);
         for (int i = 0; i < count; ++i) {
             reply.Item(POTS_ITEM, static_cast<int>(lines[i].POTSIndex), FIELD(lines[i].PhoneNumber),

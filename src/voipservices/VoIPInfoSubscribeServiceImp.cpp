@@ -25,9 +25,10 @@ bool FillSubscription(JNIEnv *env, VoIPEventSubscription &record, const char *bu
         bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(events, i));
         bundle::BorrowedString name(env, static_cast<jstring>(element.get()));
         if (!name.ok()) return false;
-        snprintf(record.EventNames[i], VOIP_TEXT_SIZE, "%s", name.get());  // at most 255 characters
+        // Longer names are cut to the slot's 255 characters on purpose.
+        (void)snprintf(record.EventNames[i], VOIP_TEXT_SIZE, "%.*s", VOIP_TEXT_SIZE - 1, name.get());
     }
-    snprintf(record.Bcon, VOIP_TEXT_SIZE, "%s", bundleName);
+    (void)snprintf(record.Bcon, VOIP_TEXT_SIZE, "%.*s", VOIP_TEXT_SIZE - 1, bundleName);
     return true;
 }
 
