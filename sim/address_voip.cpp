@@ -43,6 +43,11 @@ struct Wan {
     int count, nextIndex;
 };
 
+static_assert(sizeof(Wan::name) == sizeof(PortMappingWanEntry::WANName) &&
+                  sizeof(Mapping::protocol) == sizeof(PortMappingRecord::Protocol) &&
+                  sizeof(Mapping::client) == sizeof(PortMappingRecord::InternalClient),
+              "simulated mappings and the platform's records out of step");
+
 struct Subscription {
     char bundle[VOIP_TEXT_SIZE];
     char event[VOIP_TEXT_SIZE];
@@ -190,14 +195,14 @@ extern "C" int zivra_getPortMappingInfo(PortMappingTable **table) {
     std::lock_guard<std::mutex> lock(mu);
     for (int e = 0; e < kWans; ++e) {
         PortMappingWanEntry &entry = t->Entry[e];
-        zsim::SetField(entry.WANName, wans[e].name);
+        memcpy(entry.WANName, wans[e].name, sizeof entry.WANName);  // fields of the same size
         entry.MapCount = wans[e].count;
         for (int i = 0; i < wans[e].count; ++i) {
             const Mapping &m = wans[e].maps[i];
             PortMappingRecord &r = entry.Maps[i];
             zsim::SetField(r.Enabled, m.enabled ? "1" : "0");
-            zsim::SetField(r.Protocol, m.protocol);
-            zsim::SetField(r.InternalClient, m.client);
+            memcpy(r.Protocol, m.protocol, sizeof r.Protocol);
+            memcpy(r.InternalClient, m.client, sizeof r.InternalClient);
             (void)snprintf(r.PortMappingIndex, sizeof r.PortMappingIndex, "%d", m.index);
             (void)snprintf(r.ExternalPort, sizeof r.ExternalPort, "%d", m.externalPort);
             (void)snprintf(r.InternalPort, sizeof r.InternalPort, "%d", m.internalPort);
