@@ -22,7 +22,7 @@ bool FillSubscription(JNIEnv *env, VoIPEventSubscription &record, const char *bu
     const int count = bundle::ClampCount(env->GetArrayLength(events), VOIP_EVENT_NAMES);
     record.EventCount = count;
     for (int i = 0; i < count; ++i) {
-        bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(events, i));
+        bundle::ScopedLocalRef element(env, events, i);
         bundle::BorrowedString name(env, static_cast<jstring>(element.get()));
         if (!name.ok()) return false;
         // Longer names are cut to the slot's 255 characters on purpose.
