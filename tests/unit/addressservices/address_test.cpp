@@ -45,12 +45,11 @@ std::string Mapping(PortMappingRecord &r, size_t len) {
 TEST_F(AddressServicesTest, PortMappingListNestsEachUsedWanEntryAndFreesTheTable) {
     // MapCount of each entry (no entries: no table), length of the mappings' texts.
     const struct { std::vector<int> counts; size_t len; int result; bool fail_alloc; } cases[] = {
-        {{0, 0, 0, 0, 0, 0, 0, 0}, 1, 0, false},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, 1, 0, false}, {{}, 0, 0, false},
         {{1, 0, 0, 2, -1, 0, 0, 0}, 1, 0, false},
         {{65, 0, 0, 0, 0, 0, 0, 64}, 2, 0, false},  // cut to the entry's 64
         {std::vector<int>(8, 64), 40, 0, false},    // the longest reply there is
         {{1, 0, 0, 0, 0, 0, 0, 0}, 1, 3, false},    // failing, the table still freed
-        {{}, 0, 0, false},
         {{1, 0, 0, 0, 0, 0, 0, 0}, 1, 0, true}};    // no reply buffer
     for (const auto &c : cases) {
         zsim::Reset();

@@ -37,8 +37,7 @@ TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHa
         if (c.fail_alloc) SKIP_UNLESS_CALLOC_FAILED();
         const bool called = !c.record.empty();
         EXPECT_EQ(rc, called ? 8 : -1) << c.record;
-        const std::string op = c.sub ? "addVoIPMonitorEvent(" : "deleteVoIPMonitoriEvent(";
-        EXPECT_EQ(Calls(), Strings(called, op + c.record + ")"));
+        EXPECT_EQ(Calls(), Strings(called, (c.sub ? "addVoIPMonitorEvent(" : "deleteVoIPMonitoriEvent(") + c.record + ")"));
         const std::string m = c.sub ? "subscribeVoIPEventJni" : "unSubscribeVoIPEventJni";
         const std::string middle = !called ? "\n" + m + (c.sub ? ": alloc fail" : ": Alloc fail") + " ==========>\n"
                                    : c.sub ? m + ": Bcon =" + Text(c.name) + " enter ==========>\n"
