@@ -443,6 +443,116 @@ int zivra_getPasswordRegistrationInfo(char *status, char *registerResult, char *
 /* WAN and PON uplink, WAN configuration, diagnostics                      */
 /* ------------------------------------------------------------------------ */
 
+/* WAN connections are named by a WAN index that only the platform
+ * interprets. Every field of the three WAN records is a text, numbers and
+ * flags included, NUL-terminated within its width. */
+typedef struct WANIfConnRecord {
+    char LanInterface[64];           /* LAN interfaces bound to the connection */
+    char VLANMode[2];
+    char VLANIDMark[6];
+    char Dot1pMark[2];               /* 802.1p priority */
+    char MulticastVlan[6];
+    char LanInterfaceDHCPEnable[8];  /* DHCP on the bound LAN interfaces */
+    char IPMode[2];
+    char ConnectionType[16];
+    char NATEnabled[8];
+    char Username[64];
+    char ConnectionTrigger[16];
+    char ServiceList[64];
+} WANIfConnRecord;
+
+typedef struct WANIfIPv4Record {
+    char AddressingType[8];
+    char ExternalIPAddress[20];
+    char SubnetMask[20];
+    char DefaultGateway[20];
+    char DNSEnabled[8];
+    char DNSServers[32];
+    char MACAddress[20];
+} WANIfIPv4Record;
+
+typedef struct WANIfIPv6Record {
+    char IPv6IPAddressOrigin[16];
+    char IPv6IPAddress[85];
+    char IPv6DNSServers[80];
+    char IPv6PrefixDelegationEnabled[46];
+    char IPv6PrefixOrigin[32];
+    char IPv6Prefix[40];
+    char IPv6PrefixPltime[64];
+    char IPv6PrefixVltime[64];
+    char IPv6DefaultGateway[109];
+    char IPv6DsliteEnable[8];
+    char IPv6AftrMode[2];
+    char IPv6AftrAddress[64];
+} WANIfIPv6Record;
+
+/* Character fields only: the same layout on x86-64 and MIPS o32. */
+ZIVRA_STATIC_ASSERT(sizeof(WANIfConnRecord) == 258, "WANIfConnRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, VLANMode) == 64, "VLANMode offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, Dot1pMark) == 72, "Dot1pMark offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, LanInterfaceDHCPEnable) == 80, "LanInterfaceDHCPEnable offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, ConnectionType) == 90, "ConnectionType offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, Username) == 114, "Username offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, ConnectionTrigger) == 178, "ConnectionTrigger offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfConnRecord, ServiceList) == 194, "ServiceList offset");
+ZIVRA_STATIC_ASSERT(sizeof(WANIfIPv4Record) == 128, "WANIfIPv4Record size");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv4Record, ExternalIPAddress) == 8, "ExternalIPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv4Record, DNSEnabled) == 68, "DNSEnabled offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv4Record, MACAddress) == 108, "MACAddress offset");
+ZIVRA_STATIC_ASSERT(sizeof(WANIfIPv6Record) == 610, "WANIfIPv6Record size");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6IPAddress) == 16, "IPv6IPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6PrefixDelegationEnabled) == 181, "IPv6PrefixDelegationEnabled offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6PrefixPltime) == 299, "IPv6PrefixPltime offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6DefaultGateway) == 427, "IPv6DefaultGateway offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6AftrMode) == 544, "IPv6AftrMode offset");
+ZIVRA_STATIC_ASSERT(offsetof(WANIfIPv6Record, IPv6AftrAddress) == 546, "IPv6AftrAddress offset");
+
+/* Sizes of the caller's buffers that the uplink queries and diagnostics
+ * write into (each text NUL-terminated within its size). */
+enum {
+    ZIVRA_WAN_LIST_SIZE = 1280,
+    ZIVRA_WAN_REPLY_SIZE = 256,   /* WAN status and bandwidth replies */
+    ZIVRA_PON_PHY_SIZE = 150,
+    ZIVRA_PON_REGISTER_SIZE = 40,
+    ZIVRA_PING_RESULT_SIZE = 256,
+    ZIVRA_TRACE_RESULT_SIZE = 4096,
+    ZIVRA_DETECT_REPLY_SIZE = 256
+};
+
+/* Values rather than result codes: the Internet connection's WAN index and
+ * the PON interface's uptime. */
+int zivra_getInternetWANIndex(void);
+int zivra_getPONIfUpTime(void);
+/* Whole JSON replies written into the caller's buffer. */
+int zivra_getWANIfList(char reply[ZIVRA_WAN_LIST_SIZE]);
+int zivra_getWANIfStatus(int wanIndex, char reply[ZIVRA_WAN_REPLY_SIZE]);
+int zivra_getWanIfBandwidth(int wanIndex, char reply[ZIVRA_WAN_REPLY_SIZE]);
+/* The members of a JSON object after its Result, closing brace included. */
+int zivra_getPONIfPhyStatus(char fragment[ZIVRA_PON_PHY_SIZE]);
+int zivra_getPONIfRegisterStatus(char fragment[ZIVRA_PON_REGISTER_SIZE]);
+int zivra_getWANIfStats(int wanIndex, uint64_t *usStats, uint64_t *dsStats);
+int zivra_getUplinkIfStats(uint32_t *usStats, uint32_t *dsStats);
+int zivra_getWANIfInfo(int wanIndex, WANIfConnRecord *conn, WANIfIPv4Record *ipv4, WANIfIPv6Record *ipv6);
+
+/* WAN connections; the settings texts are the platform's own format. */
+int zivra_addWANIf(const char *text1, const char *text2, const char *text3);
+int zivra_deleteWANIf(int wanIndex);
+int zivra_setWANIf(int wanIndex, const char *settings);
+
+/* Diagnostics: a start returns at once (0 = started); the result is the
+ * JSON text the platform holds when asked. */
+int zivra_startIPPingDiagnostics(int number, const char *host, const char *extra);
+int zivra_startTraceRouteDiagnostics(int number, const char *host, const char *extra);
+int zivra_getIPPingDiagnosticsResult(char result[ZIVRA_PING_RESULT_SIZE]);
+int zivra_getTraceRouteDiagnosticsResult(char result[ZIVRA_TRACE_RESULT_SIZE]);
+int zivra_startHttpUploadDiagnostics(int number, const char *text1, const char *text2);
+int zivra_startHttpDownloadDiagnostics(int number, const char *text1, const char *text2);
+/* *result (null on entry) receives a malloc'd text, or stays null. */
+int zivra_getHttpUploadDiagnosticsResult(char **result);
+int zivra_getHttpDownloadDiagnosticsResult(char **result);
+/* Probes ip:port; writes a JSON reply of at most size bytes into reply. */
+int zivra_detectIp(char *reply, int size, int port, const char *ip, int type);
+
 /* ------------------------------------------------------------------------ */
 /* LAN addressing, DHCP and port mapping; VoIP                             */
 /* ------------------------------------------------------------------------ */
@@ -542,6 +652,101 @@ int zivra_getPOTSInfo(POTSLineRecord *table, int *count);
 /* ------------------------------------------------------------------------ */
 /* VLAN binding, IPTV, layer-3 routes and L2TP VPN                         */
 /* ------------------------------------------------------------------------ */
+
+/* VLAN binding of one LAN interface, as the platform lists it. The binding
+ * text is the platform's own syntax; the bridge passes it through. */
+typedef struct VLANBindEntry {
+    char LanInterface[8]; /* interface name, e.g. "LAN1" */
+    char Bind[210];       /* binding text */
+} VLANBindEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(VLANBindEntry) == 218, "VLANBindEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(VLANBindEntry, Bind) == 8, "VLANBindEntry.Bind offset");
+
+/* `index` comes from checkInterfaceFormat; `bind` is a 210-byte buffer. */
+int zivra_setVLANBind(int index, const char *bind);
+int zivra_clearVLANBind(int index);
+/* `table` is a zero-filled table of 64 entries; *count (0 on entry)
+ * receives the number of entries filled. */
+int zivra_getVLANBindInfo(VLANBindEntry *table, int *count);
+/* Fills a zero-filled 30-byte buffer with the IPTV status text. */
+int zivra_getIPTVStatus(char *status);
+
+/* One IPv4 route. Four-byte index then texts: 96 bytes, no padding. */
+typedef struct Layer3ForwardingEntry {
+    int32_t Index;
+    char DestIPAddress[20];
+    char DestSubnetMask[20];
+    char GatewayIPAddress[20];
+    char Interface[32];
+} Layer3ForwardingEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(Layer3ForwardingEntry) == 96, "Layer3ForwardingEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, DestIPAddress) == 4, "DestIPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, DestSubnetMask) == 24, "DestSubnetMask offset");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, GatewayIPAddress) == 44, "GatewayIPAddress offset");
+ZIVRA_STATIC_ASSERT(offsetof(Layer3ForwardingEntry, Interface) == 64, "Layer3 Interface offset");
+
+/* One IPv6 route. The fields take 145 bytes; the 32-bit index makes both
+ * ABIs round the record up to 148. The three bytes of tail padding are
+ * named, so that a record passed by value carries them as defined bytes
+ * (the language leaves unnamed padding undefined in a copy). */
+typedef struct IPv6Layer3ForwardingEntry {
+    int32_t Index;
+    char DestIPPrefix[64];
+    char NextHop[45];
+    char Interface[32];
+    char Reserved[3]; /* tail padding, always zero */
+} IPv6Layer3ForwardingEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(IPv6Layer3ForwardingEntry) == 148, "IPv6Layer3ForwardingEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, DestIPPrefix) == 4, "DestIPPrefix offset");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, NextHop) == 68, "NextHop offset");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, Interface) == 113, "IPv6 Interface offset");
+ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, Reserved) == 145, "IPv6 Reserved offset");
+
+#define ZIVRA_ROUTE_TABLE 64 /* entries of a route table */
+
+/* Route tables: zero-filled tables of 64 entries, *count (0 on entry)
+ * receives the number of entries filled. There is no separate query of the
+ * IPv4 routes in force: the configured table serves both. */
+int zivra_getLayer3ForwardingStaticConfigInfo(Layer3ForwardingEntry *table, int *count);
+int zivra_getIPv6Layer3ForwardingCurrent(IPv6Layer3ForwardingEntry *table, int *count);
+int zivra_getIPv6Layer3ForwardingStaticConfigInfo(IPv6Layer3ForwardingEntry *table, int *count);
+/* The adds take the whole record by value (its Index is 0: the gateway
+ * numbers its routes); the deletes take a route's Index. */
+int zivra_addLayer3ForwardingStatic(Layer3ForwardingEntry entry);
+int zivra_addIPv6Layer3ForwardingStatic(IPv6Layer3ForwardingEntry entry);
+int zivra_deleteLayer3ForwardingStatic(int index);
+int zivra_deleteIPv6Layer3ForwardingStatic(int index);
+
+/* Destinations whose traffic goes through the L2TP VPN: a count and 255
+ * slots of 256 bytes, each a NUL-terminated text; slots from Count on are
+ * not read. 65284 bytes, no padding. */
+#define ZIVRA_VPN_DEST_SLOTS 255
+#define ZIVRA_VPN_DEST_WIDTH 256
+
+typedef struct VpnDestIPList {
+    int32_t Count;
+    char DestIP[ZIVRA_VPN_DEST_SLOTS][ZIVRA_VPN_DEST_WIDTH];
+} VpnDestIPList;
+
+ZIVRA_STATIC_ASSERT(sizeof(VpnDestIPList) == 65284, "VpnDestIPList size");
+ZIVRA_STATIC_ASSERT(offsetof(VpnDestIPList, DestIP) == 4, "VpnDestIPList.DestIP offset");
+
+/* The three texts of the start and the text of the stop are the gateway's
+ * own; their results carry nothing the bridge uses. */
+int zivra_vpnOnJni(const char *text1, const char *text2, const char *text3);
+int zivra_vpnOffJni(const char *text);
+/* Returns the VPN status value itself. */
+int zivra_getVpnStatCmdJni(void);
+/* Stores through *text (null on entry) a malloc'ed reply text listing the
+ * addresses connected through the VPN, or leaves it null when there is
+ * nothing to report. The caller frees it. */
+int zivra_getConnectedIpListJni(char **text);
+/* Mode values are the gateway's; the bridge never passes 1. */
+int zivra_addVpnDestIPJni(const VpnDestIPList *list, int mode);
+int zivra_deleteVpnDestIPJni(const VpnDestIPList *list, int mode);
 
 #ifdef __cplusplus
 } /* extern "C" */

@@ -1,0 +1,56 @@
+// Native half of com.korvanta.nestrova.accessservices.TraceRouteDiagnosticsServiceImp:
+// starts a trace route on the gateway and fetches the result the gateway holds.
+#include "com_korvanta_nestrova_accessservices_TraceRouteDiagnosticsServiceImp.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "common/jni_util.h"
+
+namespace {
+constexpr size_t kHostSize = 256;    // keeps 255 bytes of the host
+constexpr size_t kExtraSize = 1024;  // keeps 1023 bytes of the second text
+// One zero byte past the gateway's 4096, so a result with no NUL still ends
+// inside the buffer.
+constexpr size_t kResultSize = ZIVRA_TRACE_RESULT_SIZE + 1;
+}  // namespace
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_accessservices_TraceRouteDiagnosticsServiceImp_startTraceRouteDiagnosticsJni(
+    JNIEnv *env, jobject, jint number, jstring host, jstring extra) {
+    char hostText[kHostSize];
+    char extraText[kExtraSize];
+    int result = -1;
+    memset(hostText, 0, sizeof hostText);
+    memset(extraText, 0, sizeof extraText);
+    BRIDGE_LOG("startTraceRouteDiagnosticsJni: ============>\n");
+    {
+        bundle::BorrowedString h(env, host);
+        bundle::BorrowedString x(env, extra);
+        // No host (a Java null included): the second text goes back with
+        // the scope, and there is no leave line.
+        if (!h.ok()) return -1;
+        // Longer hosts are cut to 255 bytes, longer second texts to 1023.
+        snprintf(hostText, sizeof hostText, "%.*s", static_cast<int>(sizeof hostText - 1), h.get());
+        h.Release();
+        // No second text (a Java null included) is no error: it stays empty.
+        if (x.ok()) snprintf(extraText, sizeof extraText, "%.*s", static_cast<int>(sizeof extraText - 1), x.get());
+    }
+    // Checked only once both texts are copied and released.
+    if (number >= 1 && number <= 99 && hostText[0] != '\0') {
+        result = zivra_startTraceRouteDiagnostics(number, hostText, extraText);
+    }
+    BRIDGE_LOG("startTraceRouteDiagnosticsJni: return rt = %d   leave============>\n", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_accessservices_TraceRouteDiagnosticsServiceImp_getTraceRouteDiagnosticsResultJni(JNIEnv *env,
+                                                                                                  jobject) {
+    char text[kResultSize];
+    memset(text, 0, sizeof text);
+    // The code decides nothing: whatever text the gateway wrote is the reply.
+    (void)zivra_getTraceRouteDiagnosticsResult(text);
+    BRIDGE_LOG("getTraceRouteDiagnosticsResultJni: return json = %s   leave============>\n", text);
+    return env->NewStringUTF(text);
+}
