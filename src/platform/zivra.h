@@ -557,6 +557,94 @@ int zivra_detectIp(char *reply, int size, int port, const char *ip, int type);
 /* LAN addressing, DHCP and port mapping; VoIP                             */
 /* ------------------------------------------------------------------------ */
 
+/* LAN address and DHCP server. The two queries write the whole JSON reply,
+ * NUL-terminated within the caller's buffer: 90 bytes for the address, 160
+ * for the DHCP settings. Setters take dotted texts and the switch text as the
+ * gateway spells it; the duration's unit is the gateway's. */
+int zivra_getLANHostIP(char *reply);
+int zivra_getLANDhcpInfo(char *reply);
+int zivra_setLANHostIP(const char *localIP, const char *submask);
+int zivra_setLANDHCPInfo(const char *enableDHCPServer, const char *dhcpStartIP, const char *dhcpEndIP,
+                         int dhcpDuration);
+
+/* Port mappings, grouped by WAN connection. Every field is a NUL-terminated
+ * text; index and ports are number texts. */
+enum { PORT_MAPPING_WAN_ENTRIES = 8, PORT_MAPPING_MAPS_PER_WAN = 64 };
+
+typedef struct PortMappingRecord {
+    char Enabled[12];
+    char Protocol[12];
+    char InternalClient[32];
+    char PortMappingIndex[12];
+    char ExternalPort[12];
+    char InternalPort[12];
+} PortMappingRecord;
+
+typedef struct PortMappingWanEntry {
+    char WANName[64];
+    int32_t MapCount; /* mappings valid from Maps[0] on; 0 or less: none */
+    PortMappingRecord Maps[PORT_MAPPING_MAPS_PER_WAN];
+} PortMappingWanEntry;
+
+typedef struct PortMappingTable {
+    PortMappingWanEntry Entry[PORT_MAPPING_WAN_ENTRIES];
+} PortMappingTable;
+
+/* Texts and 32-bit counts only: the same layout on x86-64 and MIPS o32. */
+ZIVRA_STATIC_ASSERT(sizeof(PortMappingRecord) == 92, "PortMappingRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingRecord, Protocol) == 12, "PortMappingRecord.Protocol offset");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingRecord, InternalClient) == 24, "PortMappingRecord.InternalClient offset");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingRecord, PortMappingIndex) == 56, "PortMappingRecord.PortMappingIndex offset");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingRecord, ExternalPort) == 68, "PortMappingRecord.ExternalPort offset");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingRecord, InternalPort) == 80, "PortMappingRecord.InternalPort offset");
+ZIVRA_STATIC_ASSERT(sizeof(PortMappingWanEntry) == 5956, "PortMappingWanEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingWanEntry, MapCount) == 64, "PortMappingWanEntry.MapCount offset");
+ZIVRA_STATIC_ASSERT(offsetof(PortMappingWanEntry, Maps) == 68, "PortMappingWanEntry.Maps offset");
+ZIVRA_STATIC_ASSERT(sizeof(PortMappingTable) == 47648, "PortMappingTable size");
+
+/* Hands back, through *table, a table the platform took from malloc (the
+ * caller frees it), or leaves it null. 0 = table handed back. */
+int zivra_getPortMappingInfo(PortMappingTable **table);
+/* The values and texts address and describe a mapping as the gateway
+ * defines; the bridge passes them through in order. */
+int zivra_addPortMapping(int value1, int value2, int value3, const char *text1, const char *text2);
+int zivra_setPortMappingSwitch(int value1, int value2, int enable); /* enable: 1 or 0 */
+int zivra_deletePortMappingJni(int value1, int value2);
+
+/* VoIP event subscription of one bundle: its name and up to four event names,
+ * each a NUL-terminated text. EventCount is the number of names given. */
+enum { VOIP_EVENT_NAMES = 4, VOIP_TEXT_SIZE = 256 };
+
+typedef struct VoIPEventSubscription {
+    char Bcon[VOIP_TEXT_SIZE];
+    int32_t EventCount;
+    char EventNames[VOIP_EVENT_NAMES][VOIP_TEXT_SIZE];
+} VoIPEventSubscription;
+
+ZIVRA_STATIC_ASSERT(sizeof(VoIPEventSubscription) == 1284, "VoIPEventSubscription size");
+ZIVRA_STATIC_ASSERT(offsetof(VoIPEventSubscription, EventCount) == 256, "VoIPEventSubscription.EventCount offset");
+ZIVRA_STATIC_ASSERT(offsetof(VoIPEventSubscription, EventNames) == 260, "VoIPEventSubscription.EventNames offset");
+
+int zivra_addVoIPMonitorEvent(const VoIPEventSubscription *record);
+int zivra_deleteVoIPMonitoriEvent(const VoIPEventSubscription *record);
+
+/* One analogue telephone (POTS) line. */
+enum { POTS_LINES = 3 };
+
+typedef struct POTSLineRecord {
+    int32_t POTSIndex;
+    char PhoneNumber[20];
+    char LineStatus[12];
+} POTSLineRecord;
+
+ZIVRA_STATIC_ASSERT(sizeof(POTSLineRecord) == 36, "POTSLineRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(POTSLineRecord, PhoneNumber) == 4, "POTSLineRecord.PhoneNumber offset");
+ZIVRA_STATIC_ASSERT(offsetof(POTSLineRecord, LineStatus) == 24, "POTSLineRecord.LineStatus offset");
+
+/* Fills the lines from the start of a zero-filled table of POTS_LINES
+ * records and stores their number in *count (zero on entry). */
+int zivra_getPOTSInfo(POTSLineRecord *table, int *count);
+
 /* ------------------------------------------------------------------------ */
 /* Flow QoS, traffic rules and monitoring destinations                     */
 /* ------------------------------------------------------------------------ */
