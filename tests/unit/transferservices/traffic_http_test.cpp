@@ -16,23 +16,6 @@ using Strings = std::vector<std::string>;
 using TrafficHttpTest = BridgeTest;
 const std::string kFail = "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}";
 
-HTTPProcessRuleRecord Rule(const char *address, Strings methods, Strings codes, Strings headers, int32_t methodCount) {
-    HTTPProcessRuleRecord r;
-    memset(&r, 0, sizeof r);
-    snprintf(r.RemoteAddress, sizeof r.RemoteAddress, "%s", address);
-    snprintf(r.RemotePort, sizeof r.RemotePort, "80");
-    snprintf(r.Direction, sizeof r.Direction, "UP");
-    snprintf(r.HostMAC, sizeof r.HostMAC, "m");
-    snprintf(r.BundleName, sizeof r.BundleName, "b");
-    for (size_t i = 0; i < methods.size(); ++i) snprintf(r.Methods[i], 80, "%s", methods[i].c_str());
-    for (size_t i = 0; i < codes.size(); ++i) snprintf(r.StatusCodes[i], 80, "%s", codes[i].c_str());
-    for (size_t i = 0; i < headers.size(); ++i) snprintf(r.Headers[i], 80, "%s", headers[i].c_str());
-    r.MethodCount = methodCount;
-    r.StatusCodeCount = static_cast<int32_t>(codes.size());
-    r.HeaderCount = static_cast<int32_t>(headers.size());
-    return r;
-}
-
 std::string Item(const char *address, const std::string &methods, const std::string &codes,
                  const std::string &headers) {
     return std::string("{\"RemoteAddress\":\"") + address + "\",\"RemotePort\":\"80\",\"Direction\":\"UP\","
@@ -41,8 +24,21 @@ std::string Item(const char *address, const std::string &methods, const std::str
 }
 
 TEST_F(TrafficHttpTest, RuleList) {
-    const Strings nine = {"A", "B", "C", "D", "E", "F", "G", "H", "I"};
-    const std::string q9 = "\"A\",\"B\",\"C\",\"D\",\"E\",\"F\",\"G\",\"H\",\"I\"";
+    using R = HTTPProcessRuleRecord;
+    const R getPostHost = {"a", "80", "UP", "m", {"GET", "POST"}, 2, {}, 0, {"Host"}, 1, "b"};
+    const R c404 = {"c", "80", "UP", "m", {}, -3, {"404"}, 1, {}, 0, "b"}, none = {"a", "80", "UP", "m", {}, 0, {}, 0, {}, 0, "b"};
+    R nine = {"a", "80", "UP", "m", {}, 12, {}, 0, {}, 0, "b"};
+    memset(nine.Methods, 'x', sizeof nine.Methods);
+    // Every field and name filled: the reply is cut to the 599 of 600 bytes, within the quoted methods.
+    R wide;
+    memset(&wide, 'x', sizeof wide);
+    wide.MethodCount = 9, wide.StatusCodeCount = 41, wide.HeaderCount = 51;
+    std::string qx, x80 = "\"" + std::string(80, 'x') + "\"";
+    for (int i = 0; i < 9; ++i) qx += (i ? "," : "") + x80;
+    qx = qx.substr(0, 255);
+    const std::string xs = "{\"Result\":0,\"List\":[{\"RemoteAddress\":\"" + std::string(256, 'x') + "\",\"RemotePort\":\"" +
+        std::string(20, 'x') + "\",\"Direction\":\"" + std::string(12, 'x') + "\",\"HostMAC\":\"" + std::string(20, 'x') +
+        "\",\"MethodList\":[" + qx;
     const std::string one = Item("a", "\"GET\",\"POST\"", "", "\"Host\"");
     const struct {
         int result, count;
@@ -53,16 +49,15 @@ TEST_F(TrafficHttpTest, RuleList) {
     } cases[] = {
         {0, 0, true, {}, -1, "{\"Result\":0,\"List\":[]}"},
         {0, 0, false, {}, -1, kFail},
-        {3, 1, true, {Rule("a", {"GET"}, {}, {}, 1)}, -1, kFail},
-        {0, 1, true, {Rule("a", {"GET", "POST"}, {}, {"Host"}, 2)}, -1, "{\"Result\":0,\"List\":[" + one + "]}"},
-        {0, 2, true, {Rule("a", {"GET", "POST"}, {}, {"Host"}, 2), Rule("c", {}, {"404"}, {}, -3)}, -1,
-         "{\"Result\":0,\"List\":[" + one + "," + Item("c", "", "\"404\"", "") + "]}"},
-        // A method count above the 9 slots lists the 9.
-        {0, 1, true, {Rule("a", nine, {}, {}, 12)}, -1, "{\"Result\":0,\"List\":[" + Item("a", q9, "", "") + "]}"},
+        {3, 1, true, {none}, -1, kFail},
+        {0, 1, true, {getPostHost}, -1, "{\"Result\":0,\"List\":[" + one + "]}"},
+        {0, 2, true, {getPostHost, c404}, -1, "{\"Result\":0,\"List\":[" + one + "," + Item("c", "", "\"404\"", "") + "]}"},
+        {0, 1, true, {wide}, -1, xs.substr(0, 599)},
+        // A method count above the 9 slots lists the 9, quoted and cut to 255 characters.
+        {0, 1, true, {nine}, -1, "{\"Result\":0,\"List\":[" + Item("a", qx, "", "") + "]}"},
         // The first rule's name buffer cannot be had: it gives no item, and the next one no comma.
-        {0, 2, true, {Rule("a", {}, {}, {}, 0), Rule("c", {}, {}, {}, 0)}, 1,
-         "{\"Result\":0,\"List\":[" + Item("c", "", "", "") + "]}"},
-        {0, 1, true, {Rule("a", {}, {}, {}, 0)}, 0, ""},
+        {0, 2, true, {none, c404}, 1, "{\"Result\":0,\"List\":[" + Item("c", "", "\"404\"", "") + "]}"},
+        {0, 1, true, {none}, 0, ""},
     };
     for (const auto &c : cases) {
         zsim::Reset();
@@ -138,18 +133,6 @@ TEST_F(TrafficHttpTest, AddChecksThenJoinsTheLists) {
         }
         EXPECT_EQ(Lines(), AtLevel2(lines));
     }
-}
-
-TEST_F(TrafficHttpTest, Deletes) {
-    ZSIM_SCRIPT(zivra_deleteHTTPTrafficProcessRuleJni, [](int) { return 1; });
-    ZSIM_SCRIPT(zivra_deleteAllHTTPTrafficProcessRuleJni, []() { return 2; });
-    EXPECT_EQ(HTTP(deleteHTTPTrafficProcessRuleJni)(env(), self(), 0), 1);
-    EXPECT_EQ(HTTP(deleteAllHTTPTrafficProcessRuleJni)(env(), self()), 2);
-    EXPECT_EQ(Calls(), (Strings{"deleteHTTPTrafficProcessRuleJni(ruleNum=0)", "deleteAllHTTPTrafficProcessRuleJni()"}));
-    EXPECT_EQ(Lines(), AtLevel2({"\r\ndeleteHTTPTrafficProcessRuleJni: ruleNum =0 enter ==========>",
-                                 "\r\ndeleteHTTPTrafficProcessRuleJni: return 1 leave ==========>",
-                                 "\r\ndeleteAllHTTPTrafficProcessRuleJni enter ==========>",
-                                 "\r\ndeleteAllHTTPTrafficProcessRuleJni: return 2 leave ==========>"}));
 }
 
 }  // namespace
