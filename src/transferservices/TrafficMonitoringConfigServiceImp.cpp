@@ -17,6 +17,8 @@ namespace {
 
 constexpr size_t kFailReplySize = 100;
 constexpr size_t kListReply = 30720;
+// Destinations and bundle names keep at most 255 characters of their 256 bytes.
+constexpr int kKeptChars = MONITORING_DEST_SIZE - 1;
 
 #define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
@@ -59,9 +61,9 @@ void FillRecord(JNIEnv *env, MonitoringDestRecord *record, jobjectArray dests, c
     for (int i = 0; i < count; ++i) {
         bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(dests, i));
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
-        if (chars.ok()) snprintf(record->Dest[i], sizeof record->Dest[i], "%s", chars.get());
+        if (chars.ok()) snprintf(record->Dest[i], sizeof record->Dest[i], "%.*s", kKeptChars, chars.get());
     }
-    snprintf(record->BundleName, sizeof record->BundleName, "%s", name);
+    snprintf(record->BundleName, sizeof record->BundleName, "%.*s", kKeptChars, name);
 }
 
 }  // namespace
