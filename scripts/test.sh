@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite through CTest, in stages,
 # each in its own build folder under $BUILD_DIR (default build/):
+#   lint   static analysis of every source (scripts/lint.sh)
 #   host   unit tests, export check, JVM tests under -Xcheck:jni
 #   asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   tsan   the concurrency tests built with ThreadSanitizer
@@ -22,6 +23,10 @@ run_ctest() {
   shift
   ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$dir/ctest.log"
   return "${PIPESTATUS[0]}"
+}
+
+stage_lint() {
+  BUILD_DIR=$build "$root/scripts/lint.sh"
 }
 
 stage_host() {
@@ -56,7 +61,7 @@ stage_ship() {
 
 summary=() tests_passed=0 tests_failed=0 failed_stages=0
 start=$SECONDS
-for stage in host asan tsan mips ship; do
+for stage in lint host asan tsan mips ship; do
   echo
   echo "==================== $stage ===================="
   t0=$SECONDS

@@ -112,7 +112,7 @@ void ResetWlan() {
         zsim::SetField(s.auth, "WPA2-PSK");
         zsim::SetField(s.cipher, "AES");
         snprintf(s.passphrase, sizeof s.passphrase, "secret-%d-%s", i + 1, kNames[i]);
-        const uint64_t k = static_cast<uint64_t>(i + 1);
+        const uint64_t k = static_cast<uint64_t>(i) + 1;
         // Byte counters past 2^32, so a 32-bit cut would show.
         s.bytesReceived = 6000000000ULL * k + 321ULL;
         s.bytesSent = 4300000000ULL * k + 17ULL;

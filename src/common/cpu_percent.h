@@ -9,7 +9,9 @@
 #ifndef BUNDLE_COMMON_CPU_PERCENT_H
 #define BUNDLE_COMMON_CPU_PERCENT_H
 
-extern "C" int g_CPUPercent;
+// A declaration of the loader-zeroed global (defined in globals.cpp), not a
+// definition: nothing initialises it at load.
+extern "C" int g_CPUPercent;  // NOLINT(bugprone-dynamic-static-initializers)
 
 namespace bundle {
 

@@ -86,6 +86,9 @@ class ByteArrayElements {
 class ScopedLocalRef {
   public:
     ScopedLocalRef(JNIEnv *env, jobject ref) : env_(env), ref_(ref) {}
+    // Element `index` of an object array, taken here and dropped with the guard.
+    ScopedLocalRef(JNIEnv *env, jobjectArray array, jsize index)
+        : env_(env), ref_(env->GetObjectArrayElement(array, index)) {}
     ~ScopedLocalRef() {
         if (ref_ != nullptr) env_->DeleteLocalRef(ref_);
     }

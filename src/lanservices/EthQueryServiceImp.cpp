@@ -25,10 +25,8 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetStatsJni
     BRIDGE_LOG("getLANEthernetStatsJni: enter============>\n");
 
     // Ports are numbered 1 to 4; zero and negative ports wrap to large
-    // unsigned values and are refused with them.
-    if (static_cast<unsigned>(port) - 1u >= kLanPorts) {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1}");
-    } else if (zivra_getLANEthernetStats(port, &stats) == 0) {
+    // unsigned values and are refused with them, before the gateway is asked.
+    if (static_cast<unsigned>(port) - 1u < kLanPorts && zivra_getLANEthernetStats(port, &stats) == 0) {
         snprintf(reply, sizeof reply,
                  "{\"Result\":0,\"BytesSent\":%llu,\"BytesReceived\":%llu,\"PacketsSent\":%lu,"
                  "\"PacketsReceived\":%lu}",

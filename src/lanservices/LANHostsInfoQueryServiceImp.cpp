@@ -27,7 +27,7 @@ constexpr size_t kGatewayNameSize = 70;
 // (268 bytes) plus the template's 123 other characters: the allowance is
 // raised to that so such a reply, too, stays whole.
 constexpr size_t kHostItemBase = 384;
-constexpr size_t kHostItemLongest = (sizeof(HOST_ITEM) - 1) - 8 * 4 + sizeof(LANHostRecord);
+constexpr size_t kHostItemLongest = (sizeof(HOST_ITEM) - 1) - size_t{8} * 4 + sizeof(LANHostRecord);
 constexpr size_t kHostItemAllowance = kHostItemLongest > kHostItemBase ? kHostItemLongest : kHostItemBase;
 static_assert(kHostItemLongest == 391, "host item template and record out of step");
 

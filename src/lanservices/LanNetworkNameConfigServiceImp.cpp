@@ -65,7 +65,8 @@ Java_com_korvanta_nestrova_lanservices_LanNetworkNameConfigServiceImp_setLANHost
         nameChars.Release();
         return -2;
     }
-    snprintf(macText, kMacTextSize - 1, "%s", macChars.get());  // at most 18 characters
+    // Cut on purpose: at most 18 characters of the MAC text are kept.
+    snprintf(macText, kMacTextSize - 1, "%.*s", static_cast<int>(kMacTextSize - 2), macChars.get());
     snprintf(name, kNameSize - 1, "%s", nameChars.get());
     macChars.Release();
     nameChars.Release();

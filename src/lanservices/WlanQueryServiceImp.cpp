@@ -186,12 +186,13 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHostInfoJni(JN
             // Characters first, then the element reference, go back before
             // the next element is taken. A null element is one whose
             // characters cannot be had.
-            bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(macList, i));
+            bundle::ScopedLocalRef element(env, macList, i);
             bundle::BorrowedString mac(env, static_cast<jstring>(element.get()));
             had = mac.ok();
             if (had) {
                 empty = mac.get()[0] == '\0';
-                snprintf(table[i].MAC, sizeof table[i].MAC, "%s", mac.get());
+                // Cut on purpose to the record's MAC field, NUL included.
+                snprintf(table[i].MAC, sizeof table[i].MAC, "%.*s", W(table[i].MAC) - 1, mac.get());
             }
         }
         if (!had) {

@@ -1,0 +1,150 @@
+#!/usr/bin/python3
+"""Two rules of the bridge that no stock clang-tidy check knows, checked on
+the compiler's own view of every source (libclang, the build's compile
+database):
+
+  jni-guard    JNI characters, array elements and byte-array elements are
+               taken and given back only inside the guards of
+               src/common/ (BorrowedString, ScopedLocalRef, ByteArrayElements,
+               CopyJstring, MacListToTable), so no path of an entry point can
+               return with one still held.
+  field-bound  A text field of a platform record is printed with a precision
+               (%.*s and the field's size), never a bare %s: the platform may
+               fill a field to its last byte with no NUL.
+
+usage: lint_bridge.py BUILD_DIR FILE...     exit 1 on any finding
+"""
+import glob
+import json
+import os
+import re
+import shlex
+import sys
+
+import clang.cindex as ci
+
+JNI_TAKE_GIVE = {
+    'GetStringUTFChars', 'ReleaseStringUTFChars', 'GetObjectArrayElement', 'DeleteLocalRef',
+    'GetByteArrayElements', 'ReleaseByteArrayElements',
+}
+CONVERSION = re.compile(r'%[-+ #0]*(\*|\d+)?(\.(\*|\d*))?(hh|h|ll|l|j|z|t|L)?([diouxXeEfFgGaAcspn%])')
+PASS_THROUGH = {ci.CursorKind.UNEXPOSED_EXPR, ci.CursorKind.PAREN_EXPR}
+
+
+def compile_args(entry):
+    argv = shlex.split(entry['command']) if 'command' in entry else list(entry['arguments'])
+    out, skip = [], False
+    for a in argv[1:]:
+        if skip:
+            skip = False
+            continue
+        if a in ('-o', '-MF', '-MT', '-MQ'):
+            skip = True
+            continue
+        if a in ('-c', entry['file']) or a.startswith(('-W', '-f', '-M')):
+            continue
+        out.append(a)
+    resource = sorted(glob.glob('/usr/lib/llvm-*/lib/clang/*/include'))
+    return out + ['-w'] + (['-isystem', resource[-1]] if resource else [])
+
+
+def unwrap(c):
+    while c.kind in PASS_THROUGH:
+        kids = list(c.get_children())
+        if len(kids) != 1:
+            break
+        c = kids[0]
+    return c
+
+
+def is_char_array(t):
+    t = t.get_canonical()
+    return t.kind == ci.TypeKind.CONSTANTARRAY and t.element_type.get_canonical().kind in (
+        ci.TypeKind.CHAR_S, ci.TypeKind.SCHAR, ci.TypeKind.UCHAR, ci.TypeKind.CHAR_U)
+
+
+def record_field(arg):
+    """Name of the record text field this argument is, or None."""
+    c = unwrap(arg)
+    if not is_char_array(c.type):
+        return None
+    if c.kind == ci.CursorKind.MEMBER_REF_EXPR:
+        return c.spelling
+    if c.kind == ci.CursorKind.ARRAY_SUBSCRIPT_EXPR:
+        base = unwrap(next(c.get_children()))
+        if base.kind == ci.CursorKind.MEMBER_REF_EXPR:
+            return base.spelling + '[]'
+    return None
+
+
+def format_of(arg):
+    c = unwrap(arg)
+    if c.kind != ci.CursorKind.STRING_LITERAL:
+        return None
+    return c.spelling
+
+
+def check_call(call, findings, where):
+    args = list(call.get_arguments())
+    for k, a in enumerate(args):
+        fmt = format_of(a)
+        if fmt is None or '%' not in fmt:
+            continue
+        i = k + 1
+        for m in CONVERSION.finditer(fmt):
+            if m.group(5) == '%':
+                continue
+            i += (m.group(1) == '*') + (m.group(3) == '*')
+            if i >= len(args):
+                break
+            if m.group(5) == 's' and m.group(2) is None:
+                field = record_field(args[i])
+                if field:
+                    findings.add((where, 'field-bound',
+                                  "record field '%s' printed with a bare %%s: use %%.*s with its size" % field))
+            i += 1
+        break
+
+
+def main():
+    build = os.path.realpath(sys.argv[1])
+    files = [os.path.realpath(f) for f in sys.argv[2:]]
+    with open(os.path.join(build, 'compile_commands.json')) as f:
+        db = {os.path.realpath(e['file']): e for e in json.load(f)}
+    root = os.path.realpath(os.path.join(os.path.dirname(__file__), '..'))
+    common = os.path.join(root, 'src', 'common') + os.sep
+    index = ci.Index.create()
+    findings, broken = set(), []
+    for path in files:
+        entry = db.get(path)
+        if entry is None:
+            broken.append('%s: not in the compile database' % path)
+            continue
+        os.chdir(entry['directory'])
+        tu = index.parse(path, args=compile_args(entry))
+        errors = [d for d in tu.diagnostics if d.severity >= ci.Diagnostic.Error]
+        if errors:
+            broken.append('%s: %s' % (path, errors[0]))
+            continue
+        for c in tu.cursor.walk_preorder():
+            if c.kind != ci.CursorKind.CALL_EXPR or c.location.file is None:
+                continue
+            src = os.path.realpath(c.location.file.name)
+            if not src.startswith(os.path.join(root, 'src') + os.sep):
+                continue
+            where = '%s:%d:%d' % (os.path.relpath(src, root), c.location.line, c.location.column)
+            if c.spelling in JNI_TAKE_GIVE and not src.startswith(common):
+                findings.add((where, 'jni-guard',
+                              '%s outside the guards of src/common/: take and give back JNI resources '
+                              'through BorrowedString, ScopedLocalRef, ByteArrayElements' % c.spelling))
+            check_call(c, findings, where)
+    for line in broken:
+        print('lint_bridge: cannot check ' + line)
+    for where, rule, text in sorted(findings):
+        print('%s: error: %s [%s]' % (where, text, rule))
+    print('lint_bridge: %d files, %d findings' % (len(files), len(findings)))
+    return 1 if findings or broken else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
