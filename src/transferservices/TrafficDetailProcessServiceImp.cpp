@@ -52,7 +52,7 @@ void JoinNames(JNIEnv *env, jobjectArray array, char (&text)[kNamesText]) {
     bundle::BoundedWriter out(text, sizeof text);
     const jsize n = bundle::ArrayLength(env, array);
     for (jsize i = 0; i < n; ++i) {
-        bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(array, i));
+        bundle::ScopedLocalRef element(env, array, i);
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
         if (!chars.ok()) continue;
         if (out.pos() == 0) {

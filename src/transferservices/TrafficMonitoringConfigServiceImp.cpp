@@ -59,7 +59,7 @@ void FillRecord(JNIEnv *env, MonitoringDestRecord *record, jobjectArray dests, c
     const int count = bundle::ClampCount(bundle::ArrayLength(env, dests), MONITORING_DEST_SLOTS);
     record->Count = count;
     for (int i = 0; i < count; ++i) {
-        bundle::ScopedLocalRef element(env, env->GetObjectArrayElement(dests, i));
+        bundle::ScopedLocalRef element(env, dests, i);
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
         if (chars.ok()) snprintf(record->Dest[i], sizeof record->Dest[i], "%.*s", kKeptChars, chars.get());
     }
