@@ -13,6 +13,10 @@ database):
                fill a field to its last byte with no NUL.
 
 usage: lint_bridge.py BUILD_DIR FILE...     exit 1 on any finding
+       lint_bridge.py --buffers BUILD_DIR FILE...
+           prints, for every entry point, the bytes of the local variables it
+           declares (its buffers, records and tables), tab-separated; the
+           footprint check holds each entry point's stack frame to these.
 """
 import glob
 import json
@@ -106,9 +110,21 @@ def check_call(call, findings, where):
         break
 
 
+def local_bytes(fn):
+    """Bytes of the automatic variables declared anywhere in a function body."""
+    total = 0
+    for c in fn.walk_preorder():
+        if c.kind == ci.CursorKind.VAR_DECL and c.storage_class != ci.StorageClass.STATIC:
+            size = c.type.get_size()
+            total += size if size > 0 else 0
+    return total
+
+
 def main():
-    build = os.path.realpath(sys.argv[1])
-    files = [os.path.realpath(f) for f in sys.argv[2:]]
+    buffers = sys.argv[1] == '--buffers'
+    argv = sys.argv[2:] if buffers else sys.argv[1:]
+    build = os.path.realpath(argv[0])
+    files = [os.path.realpath(f) for f in argv[1:]]
     with open(os.path.join(build, 'compile_commands.json')) as f:
         db = {os.path.realpath(e['file']): e for e in json.load(f)}
     root = os.path.realpath(os.path.join(os.path.dirname(__file__), '..'))
@@ -126,6 +142,13 @@ def main():
         if errors:
             broken.append('%s: %s' % (path, errors[0]))
             continue
+        if buffers:
+            for c in tu.cursor.walk_preorder():
+                if (c.kind == ci.CursorKind.FUNCTION_DECL and c.is_definition()
+                        and c.spelling.startswith('Java_') and c.location.file
+                        and os.path.realpath(c.location.file.name) == path):
+                    print('%s\t%d' % (c.spelling, local_bytes(c)))
+            continue
         for c in tu.cursor.walk_preorder():
             if c.kind != ci.CursorKind.CALL_EXPR or c.location.file is None:
                 continue
@@ -139,7 +162,9 @@ def main():
                               'through BorrowedString, ScopedLocalRef, ByteArrayElements' % c.spelling))
             check_call(c, findings, where)
     for line in broken:
-        print('lint_bridge: cannot check ' + line)
+        print('lint_bridge: cannot check ' + line, file=sys.stderr if buffers else sys.stdout)
+    if buffers:
+        return 1 if broken else 0
     for where, rule, text in sorted(findings):
         print('%s: error: %s [%s]' % (where, text, rule))
     print('lint_bridge: %d files, %d findings' % (len(files), len(findings)))

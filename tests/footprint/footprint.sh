@@ -3,13 +3,21 @@
 # point (from the -fstack-usage files the compiler writes next to the object
 # files) and the size of the stripped library.
 #
-# usage: footprint.sh --lib LIB --strip STRIP --readelf READELF --report FILE [--check] [--quiet] DIR...
+# usage: footprint.sh --lib LIB --strip STRIP --readelf READELF --report FILE [--buffers BUILD_DIR] [--check] [--quiet] DIR...
 #   DIR...   folders searched for the library's .su files
+#   --buffers  build folder whose compile database lists the sources: the
+#            bytes of the local buffers each entry point declares are read
+#            from them (scripts/lint_bridge.py --buffers)
 #   --check  exit 1 when a budget below is exceeded or a figure is missing
 #   --quiet  only write the report file
 #
 # Budgets:
-#  - An entry point's own frame may not exceed 32 KiB. Java threads on the
+#  - An entry point's own frame may not exceed the buffers, records and
+#    tables it declares by more than 1 KiB: the gateway's thread stacks are
+#    small, and the frame should be the buffers the method works in, plus
+#    spilled registers and call arguments. (Tables the method takes from the
+#    heap are not on its frame.)
+#  - And no entry point's own frame may exceed 32 KiB. Java threads on the
 #    gateway run native code on their own thread stacks, which the JVM keeps
 #    small; 32 KiB leaves the platform call below the entry point the rest.
 #    A frame the compiler cannot bound (alloca, variable-length arrays) has no
@@ -26,15 +34,17 @@
 set -euo pipefail
 
 readonly MAX_FRAME=32768
+readonly MAX_OVER_BUFFERS=1024
 readonly MAX_STRIPPED=196608
 
-lib="" strip="" readelf="" report="" check=0 quiet=0 dirs=()
+lib="" strip="" readelf="" report="" buffers="" check=0 quiet=0 dirs=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --lib) lib=$2; shift 2 ;;
     --strip) strip=$2; shift 2 ;;
     --readelf) readelf=$2; shift 2 ;;
     --report) report=$2; shift 2 ;;
+    --buffers) buffers=$2; shift 2 ;;
     --check) check=1; shift ;;
     --quiet) quiet=1; shift ;;
     *) dirs+=("$1"); shift ;;
@@ -72,6 +82,18 @@ touch "$tmp/entry" "$tmp/other"
 awk -F'\t' 'NR == FNR { keep[$1] = 1; next } keep[$1]' "$tmp/exported" "$tmp/entry" \
   | sort -t$'\t' -k2,2nr -k1,1 >"$tmp/entry.sorted"
 cut -f1 "$tmp/entry" | sort -u >"$tmp/measured"
+
+# Declared buffers of each entry point, as a fourth column (- when unknown).
+if [ -n "$buffers" ]; then
+  root=$(cd "$(dirname "$0")/../.." && pwd)
+  (cd "$root" && git ls-files 'src/*.cpp' | sed "s|^|$root/|") >"$tmp/sources" 2>/dev/null ||
+    find "$root/src" -name '*.cpp' >"$tmp/sources"
+  mapfile -t sources <"$tmp/sources"
+  "$root/scripts/lint_bridge.py" --buffers "$buffers" "${sources[@]}" >"$tmp/buffers" || : >"$tmp/buffers"
+  awk -F'\t' 'NR == FNR { b[$1] = $2; next } { print $0 "\t" (($1 in b) ? b[$1] : "-") }' \
+    "$tmp/buffers" "$tmp/entry.sorted" >"$tmp/entry.joined"
+  mv "$tmp/entry.joined" "$tmp/entry.sorted"
+fi
 missing=$(comm -23 "$tmp/exported" "$tmp/measured")
 
 entries=$(wc -l <"$tmp/exported")
@@ -81,8 +103,9 @@ largest_other=$(sort -t$'\t' -k2,2nr "$tmp/other" | head -n1)
 {
   echo "libbundle.so.1 footprint"
   echo "stripped size: $size bytes (budget $MAX_STRIPPED bytes)"
-  echo "entry points: $entries exported; own stack frame of each, bytes (limit $MAX_FRAME):"
-  awk -F'\t' '{printf "  %6d  %-16s %s\n", $2, $3, $1}' "$tmp/entry.sorted"
+  echo "entry points: $entries exported; own stack frame of each and the buffers it declares, bytes"
+  echo "(limits: buffers + $MAX_OVER_BUFFERS, and $MAX_FRAME):"
+  awk -F'\t' '{printf "  %6d  %6s  %-16s %s\n", $2, ($4 == "" ? "-" : $4), $3, $1}' "$tmp/entry.sorted"
   echo "largest entry-point frame: ${largest_entry:-none} bytes"
   if [ -n "$largest_other" ]; then
     echo "largest frame of a helper they call: $(cut -f2 <<<"$largest_other") bytes ($(cut -f1 <<<"$largest_other"))"
@@ -104,8 +127,12 @@ fi
 if [ "$size" -gt "$MAX_STRIPPED" ]; then
   echo "footprint: stripped library is $size bytes, over the $MAX_STRIPPED-byte budget" >&2; fail=1
 fi
-awk -F'\t' -v max="$MAX_FRAME" '
+awk -F'\t' -v max="$MAX_FRAME" -v over="$MAX_OVER_BUFFERS" '
   $2 > max { printf "footprint: %s uses %d bytes of stack, over %d\n", $1, $2, max; bad = 1 }
+  $4 == "-" { printf "footprint: %s: the buffers it declares could not be read\n", $1; bad = 1 }
+  $4 != "" && $4 != "-" && $2 > $4 + over {
+    printf "footprint: %s uses %d bytes of stack, %d over the %d bytes of buffers it declares\n", $1, $2, $2 - $4, $4
+    bad = 1 }
   $3 ~ /dynamic/ && $3 !~ /bounded/ { printf "footprint: %s has an unbounded stack frame (%s)\n", $1, $3; bad = 1 }
   END { exit bad }' "$tmp/entry.sorted" >&2 || fail=1
 [ "$fail" -eq 0 ] && echo "footprint: within budget"

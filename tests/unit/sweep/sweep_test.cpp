@@ -1,0 +1,213 @@
+// Hostile Java input against every native method: each argument position of
+// each entry point (the table is generated from the Java declarations) gets
+// every hostile value of its type in turn, the others harmless ones. Every
+// call must give back all it obtained from the JVM, never hand the JVM a bad
+// call, and answer with a well-formed reply; the sanitizer builds add that
+// nothing is read or written outside a buffer.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fake_jni.h"
+#include "sim/zivra_sim.h"
+
+namespace {
+
+struct SweepArg {
+    jint i = 1;
+    jboolean z = JNI_TRUE;
+    jobject o = nullptr;
+};
+
+struct SweepResult {
+    bool is_string = false;
+    bool null = false;
+    std::string text;
+    static SweepResult Of(FakeJni &, jint v) { return {false, false, std::to_string(v)}; }
+    static SweepResult Of(FakeJni &j, jstring s) { return {true, s == nullptr, s ? j.Text(s) : ""}; }
+};
+
+struct SweepMethod {
+    const char *name;   // sub-package.Class.method
+    const char *kinds;  // one letter per argument: I int, Z boolean, S String, A String[], B byte[]
+    SweepResult (*call)(FakeJni &, const SweepArg *);
+};
+
+#include "sweep_methods.inc"
+
+// The diagnostic result queries hand Java the platform's own text, and null
+// when the platform has none.
+const std::set<std::string> kMayReturnNull = {};
+
+// Minimal JSON well-formedness: one value, nothing after it.
+class Json {
+  public:
+    explicit Json(const std::string &s) : s_(s) {}
+    bool Valid() {
+        Ws();
+        if (!Value()) return false;
+        Ws();
+        return p_ == s_.size();
+    }
+
+  private:
+    bool Value() {
+        if (p_ >= s_.size()) return false;
+        const char c = s_[p_];
+        if (c == '{') return Seq('}', true);
+        if (c == '[') return Seq(']', false);
+        if (c == '"') return Str();
+        if (Lit("true") || Lit("false") || Lit("null")) return true;
+        return Num();
+    }
+    bool Seq(char close, bool object) {
+        ++p_;
+        Ws();
+        if (Eat(close)) return true;
+        for (;;) {
+            Ws();
+            if (object && !(Str() && (Ws(), Eat(':')) && (Ws(), true))) return false;
+            if (!Value()) return false;
+            Ws();
+            if (Eat(close)) return true;
+            if (!Eat(',')) return false;
+        }
+    }
+    bool Str() {
+        if (!Eat('"')) return false;
+        while (p_ < s_.size() && s_[p_] != '"') {
+            if (static_cast<unsigned char>(s_[p_]) < 0x20) return false;
+            p_ += s_[p_] == '\\' ? 2 : 1;
+        }
+        return Eat('"');
+    }
+    bool Num() {
+        const size_t start = p_;
+        if (p_ < s_.size() && s_[p_] == '-') ++p_;
+        while (p_ < s_.size() && (isdigit(static_cast<unsigned char>(s_[p_])) || strchr(".eE+-", s_[p_]))) ++p_;
+        return p_ > start && isdigit(static_cast<unsigned char>(s_[p_ - 1]));
+    }
+    bool Lit(const char *w) {
+        if (s_.compare(p_, strlen(w), w) != 0) return false;
+        p_ += strlen(w);
+        return true;
+    }
+    bool Eat(char c) {
+        if (p_ < s_.size() && s_[p_] == c) {
+            ++p_;
+            return true;
+        }
+        return false;
+    }
+    void Ws() {
+        while (p_ < s_.size() && isspace(static_cast<unsigned char>(s_[p_]))) ++p_;
+    }
+    const std::string &s_;
+    size_t p_ = 0;
+};
+
+// Texts of every length around the buffer sizes in use, each ending in a
+// two-byte character so that some cut falls inside it.
+std::vector<std::string> HostileTexts() {
+    std::vector<std::string> out = {"", "a"};
+    for (size_t n : {5, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21, 31, 32, 33, 63, 64, 65, 71, 72, 127, 128, 129, 130,
+                     131, 255, 256, 257, 300, 512, 1024, 4096, 65536}) {
+        out.push_back(std::string(n - 2, 'a') + "\xC3\xA9");
+    }
+    return out;
+}
+
+std::vector<jobject> HostileValues(FakeJni &j, char kind) {
+    const std::string mac = "00:1A:2B:3C:4D:5E";
+    std::vector<jobject> out = {nullptr};
+    if (kind == 'S') {
+        out.push_back(j.BadStr());
+        for (const auto &t : HostileTexts()) out.push_back(j.Str(t));
+    } else if (kind == 'A') {
+        auto list = [&](size_t n, long bad, const std::string &text) {
+            std::vector<jstring> e;
+            for (size_t k = 0; k < n; ++k) e.push_back(static_cast<long>(k) == bad ? j.BadStr() : j.Str(text));
+            return j.Arr(e);
+        };
+        out.push_back(j.Arr({}));
+        out.push_back(j.Arr({nullptr}));
+        out.push_back(j.Strs({""}));
+        out.push_back(j.Strs({"", ""}));
+        for (size_t n : {1, 3, 4, 5, 63, 64, 65, 255, 256, 10000}) out.push_back(list(n, -1, mac));
+        for (long bad : {0L, 32L, 64L}) out.push_back(list(65, bad, mac));
+        out.push_back(list(65, -1, std::string(300, 'm')));
+    } else if (kind == 'B') {
+        out.push_back(j.Bytes({}));
+        out.push_back(j.Bytes({1}));
+        out.push_back(j.Bytes(std::vector<int8_t>(16, 7)));
+        out.push_back(j.Bytes(std::vector<int8_t>(4096, 7)));
+        out.push_back(j.Bytes(std::vector<int8_t>(16, 7), true));
+    }
+    return out;
+}
+
+SweepArg Harmless(FakeJni &j, char kind) {
+    SweepArg a;
+    if (kind == 'S') a.o = j.Str("1");
+    if (kind == 'A') a.o = j.Strs({"00:1A:2B:3C:4D:5E"});
+    if (kind == 'B') a.o = j.Bytes(std::vector<int8_t>(16, 7));
+    return a;
+}
+
+std::vector<SweepArg> HostileArgs(FakeJni &j, char kind) {
+    std::vector<SweepArg> out;
+    if (kind == 'I') {
+        for (jint v : {0, -1, 2, 64, 65, 256, INT_MIN, INT_MAX}) out.push_back(SweepArg{v, JNI_TRUE, nullptr});
+    } else if (kind == 'Z') {
+        for (int v : {0, 1, 2, 255}) out.push_back(SweepArg{1, static_cast<jboolean>(v), nullptr});
+    } else {
+        for (jobject o : HostileValues(j, kind)) out.push_back(SweepArg{1, JNI_TRUE, o});
+    }
+    return out;
+}
+
+TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
+    size_t calls = 0;
+    for (const SweepMethod &m : kSweepMethods) {
+        const std::string kinds = m.kinds;
+        if (kinds.empty()) {  // nothing from Java: one call, for the platform's answers
+            FakeJni jni;
+            zsim::Reset();
+            const SweepResult r = m.call(jni, nullptr);
+            ++calls;
+            ASSERT_TRUE(!r.is_string || !r.null || kMayReturnNull.count(m.name)) << m.name << ": null reply";
+        }
+        for (size_t pos = 0; pos < kinds.size(); ++pos) {
+            FakeJni jni;
+            std::vector<SweepArg> args;
+            for (char k : kinds) args.push_back(Harmless(jni, k));
+            int value = 0;
+            for (const SweepArg &hostile : HostileArgs(jni, kinds[pos])) {
+                args[pos] = hostile;
+                zsim::Reset();
+                const SweepResult r = m.call(jni, args.data());
+                ++calls;
+                const std::string where = std::string(m.name) + " argument " + std::to_string(pos) + " value " +
+                                          std::to_string(value++);
+                ASSERT_EQ(jni.Leaks(), "") << where;
+                ASSERT_EQ(jni.misuse(), std::vector<std::string>()) << where;
+                if (!r.is_string) continue;
+                ASSERT_TRUE(!r.null || kMayReturnNull.count(m.name)) << where << ": null reply";
+                if (!r.text.empty() && (r.text[0] == '{' || r.text[0] == '[')) {
+                    ASSERT_TRUE(Json(r.text).Valid()) << where << ": " << r.text.substr(0, 300);
+                }
+            }
+        }
+    }
+    printf("sweep: %zu calls over %zu native methods\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0]);
+    EXPECT_GT(calls, 0u);
+}
+
+}  // namespace
