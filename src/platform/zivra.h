@@ -311,9 +311,133 @@ ZIVRA_STATIC_ASSERT(sizeof(((PortalListTable *)0)->Slot[0]) == 20, "PortalListTa
 /* Device information, identity and LED                                    */
 /* ------------------------------------------------------------------------ */
 
+/* Sizes of the texts the device operations write, NUL included: a text
+ * never takes more than its size. */
+#define ZIVRA_DEVICE_TEXT_SIZE 32    /* each device description text but NFC */
+#define ZIVRA_NFC_TEXT_SIZE 8
+#define ZIVRA_FRAMEWORK_TEXT_SIZE 32 /* JVM and OSGi name, vendor, version */
+#define ZIVRA_API_VERSION_SIZE 32
+#define ZIVRA_DEVICE_MAC_SIZE 64
+#define ZIVRA_IDENTITY_VALUE_SIZE 64 /* serial number, passwords, OUI, SSID name */
+
+/* Resets the gateway (what a reset does is the platform's). */
+int zivra_DeviceRsetServiceReset(void);
+
+int zivra_getJVMInfo(char name[ZIVRA_FRAMEWORK_TEXT_SIZE], char vendor[ZIVRA_FRAMEWORK_TEXT_SIZE],
+                     char version[ZIVRA_FRAMEWORK_TEXT_SIZE]);
+int zivra_getOSGiInfo(char name[ZIVRA_FRAMEWORK_TEXT_SIZE], char vendor[ZIVRA_FRAMEWORK_TEXT_SIZE],
+                      char version[ZIVRA_FRAMEWORK_TEXT_SIZE]);
+int zivra_getAPIVersion(char version[ZIVRA_API_VERSION_SIZE]);
+/* Flash and RAM size are digit texts; the other texts are free. */
+int zivra_getDeviceInfo(char vendor[ZIVRA_DEVICE_TEXT_SIZE], char productClass[ZIVRA_DEVICE_TEXT_SIZE],
+                        char hardwareVer[ZIVRA_DEVICE_TEXT_SIZE], char firmwareVer[ZIVRA_DEVICE_TEXT_SIZE],
+                        char flashSize[ZIVRA_DEVICE_TEXT_SIZE], char ramSize[ZIVRA_DEVICE_TEXT_SIZE],
+                        char mainChipClass[ZIVRA_DEVICE_TEXT_SIZE], char nfc[ZIVRA_NFC_TEXT_SIZE]);
+int zivra_getDeviceMAC(char mac[ZIVRA_DEVICE_MAC_SIZE]);
+/* Write the occupancy in percent through the pointer. */
+int zivra_sysGetCpuUsage(int *usage);
+int zivra_sysGetMemUsage(int *usage);
+/* state is "on" or "off". */
+int zivra_setLedSwitch(const char *state);
+
+/* Identity values, each at most 63 characters. */
+int zivra_getDeviceSerialNumber(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDeviceDefaultSSID1Name(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDevicePassword(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDeviceManufacturerOUI(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getdefaultwebpassword(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+int zivra_getDeviceDefaultSSID1Password(char value[ZIVRA_IDENTITY_VALUE_SIZE]);
+
 /* ------------------------------------------------------------------------ */
 /* Storage rights, USB devices and password registration                   */
 /* ------------------------------------------------------------------------ */
+
+/* Storage services. Rights are the platform's own numbers, passed through.
+ * The account queries fill up to ZIVRA_STORAGE_ACCOUNTS entries of the
+ * caller's zeroed table and a 10-byte anonymous text, and return the number
+ * of entries filled (0 or less: none). */
+#define ZIVRA_STORAGE_ACCOUNTS 6
+#define ZIVRA_STORAGE_ANONYMOUS_SIZE 10
+#define ZIVRA_STORAGE_USER_SIZE 130
+#define ZIVRA_STORAGE_PASSWORD_SIZE 257
+
+typedef struct StorageAccountEntry {
+    char UserName[ZIVRA_STORAGE_USER_SIZE];
+    char Password[ZIVRA_STORAGE_PASSWORD_SIZE];
+} StorageAccountEntry;
+
+/* Texts only: the same layout on x86-64 and MIPS o32. */
+ZIVRA_STATIC_ASSERT(sizeof(StorageAccountEntry) == 387, "StorageAccountEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(StorageAccountEntry, Password) == 130, "StorageAccountEntry.Password offset");
+
+int zivra_getSambaRightInfo(int *right, char *anonymous, StorageAccountEntry *accounts);
+int zivra_getFTPRightInfo(int *right, char *anonymous, StorageAccountEntry *accounts);
+/* Writes the right and the HTTP password (password[ZIVRA_STORAGE_PASSWORD_SIZE]). */
+int zivra_getHTTPRightInfo(int *right, char *password);
+/* `anonymous` is 1 or 0. */
+int zivra_setSambaRight(int right, int anonymous);
+int zivra_setFTPRight(int right, int anonymous);
+int zivra_setHTTPRight(int right);
+int zivra_addSambaAccount(const char *userName, const char *password);
+int zivra_addFTPAccount(const char *userName, const char *password);
+int zivra_deleteSambaAccount(const char *userName);
+int zivra_deleteFTPAccount(const char *userName);
+/* Take a zeroed ZIVRA_STORAGE_USER_SIZE-byte text (empty); nothing is written back. */
+int zivra_deleteAllSambaAccount(const char *empty);
+int zivra_deleteAllFTPAccount(const char *empty);
+int zivra_setHTTPUserPassword(const char *password);
+
+/* USB devices. Most operations take a caller triple first: the bridge passes
+ * 2, -1 and the bundle name (register and unregister) or null (all others);
+ * the meaning of the two numbers is the platform's. */
+typedef struct UsbSerialSettings {
+    int32_t Setting1;
+    int32_t Setting2;
+    int32_t Setting3;
+    int32_t Setting4;
+    int32_t Flag1; /* 0 or 1 */
+    int32_t Flag2; /* 0 or 1 */
+} UsbSerialSettings;
+
+#define ZIVRA_USB_STORAGE_ENTRIES 2
+typedef struct UsbStorageEntry {
+    char StoragePath[32];
+    int32_t TotalStorage;
+    int32_t ValidStorage;
+} UsbStorageEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(UsbSerialSettings) == 24, "UsbSerialSettings size");
+ZIVRA_STATIC_ASSERT(offsetof(UsbSerialSettings, Flag1) == 16, "UsbSerialSettings.Flag1 offset");
+ZIVRA_STATIC_ASSERT(offsetof(UsbSerialSettings, Flag2) == 20, "UsbSerialSettings.Flag2 offset");
+ZIVRA_STATIC_ASSERT(sizeof(UsbStorageEntry) == 40, "UsbStorageEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(UsbStorageEntry, TotalStorage) == 32, "UsbStorageEntry.TotalStorage offset");
+ZIVRA_STATIC_ASSERT(offsetof(UsbStorageEntry, ValidStorage) == 36, "UsbStorageEntry.ValidStorage offset");
+
+int zivra_usbRegister(int client, int session, const char *bundleName, int devTypes);
+int zivra_usbUnregister(int client, int session, const char *bundleName);
+/* *handle is preset to -1 by the caller; written on success. */
+int zivra_usbOpen(int client, int session, const char *bundleName, int devId, int *handle);
+int zivra_usbClose(int handle);
+int zivra_usbLock(int client, int session, const char *bundleName, int devId);
+int zivra_usbUnlock(int client, int session, const char *bundleName, int devId);
+/* Returns the platform's own value (not a result code). */
+int zivra_usbDataAvailable(int client, int session, const char *bundleName, int handle);
+/* *count goes in as the bytes wanted (read) or given (write) and comes back
+ * as the bytes moved, never more than went in. */
+int zivra_usbRead(int client, int session, const char *bundleName, int handle, signed char *data, int *count,
+                  int timeout);
+int zivra_usbWrite(int client, int session, const char *bundleName, int handle, const signed char *data,
+                   int *count);
+int zivra_usbSetSerial(int client, int session, const char *bundleName, int device,
+                       const UsbSerialSettings *settings);
+/* Fills up to ZIVRA_USB_STORAGE_ENTRIES entries; returns how many (0 or less: none). */
+int zivra_getStorageInfo(UsbStorageEntry *table);
+
+/* Password registration with the operator's network. The state texts are
+ * written NUL-terminated: 4 bytes each, the service name 16. */
+int zivra_setPasswordRegistration(const char *text1, int limit, int times, const char *text2);
+int zivra_getPasswordRegistrationInfo(char *status, char *registerResult, char *serviceNum, char *serviceName,
+                                      char *limit, char *times, char *province);
 
 /* ------------------------------------------------------------------------ */
 /* WAN and PON uplink, WAN configuration, diagnostics                      */

@@ -1,0 +1,301 @@
+// DeviceAccessRightQueryServiceImp, DeviceAccessRightConfigServiceImp,
+// UsbServiceImp and RegistrationServiceImp.
+#include <climits>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "bridge_test.h"
+#include "com_korvanta_nestrova_commservices_DeviceAccessRightConfigServiceImp.h"
+#include "com_korvanta_nestrova_commservices_DeviceAccessRightQueryServiceImp.h"
+#include "com_korvanta_nestrova_commservices_RegistrationServiceImp.h"
+#include "com_korvanta_nestrova_commservices_UsbServiceImp.h"
+#include "fail_calloc.h"
+
+#define QUERY(m) Java_com_korvanta_nestrova_commservices_DeviceAccessRightQueryServiceImp_##m
+#define CONFIG(m) Java_com_korvanta_nestrova_commservices_DeviceAccessRightConfigServiceImp_##m
+#define USB(m) Java_com_korvanta_nestrova_commservices_UsbServiceImp_##m
+#define REG(m) Java_com_korvanta_nestrova_commservices_RegistrationServiceImp_##m
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using Bytes = std::vector<int8_t>;
+
+// Writes `text` into a field of N bytes without its NUL, checking the field came zeroed.
+void Put(char *field, size_t n, const std::string &text) {
+    EXPECT_EQ(std::string(field, n), std::string(n, '\0'));
+    memcpy(field, text.data(), std::min(n, text.size()));
+}
+
+std::string Ret(const std::string &label, int value) { return label + ": return " + std::to_string(value) + "====>\n"; }
+
+class StorageRightsTest : public BridgeTest {};
+class UsbRegistrationTest : public BridgeTest {};
+
+TEST_F(StorageRightsTest, AccountQueriesListAtMostTheTableReadWithinEachField) {
+    const std::string user(130, 'u'), pass(257, 'p');  // full fields, no NUL
+    const std::string item = "{\"UserName\":\"" + user + "\",\"Password\":\"" + pass + "\"}";
+    const std::string six = item + "," + item + "," + item + "," + item + "," + item + "," + item;
+    const struct {
+        int count, filled, right;
+        std::string anonymous, list;
+    } cases[] = {{0, 0, 2, "1", ""}, {-4, 1, 0, "", ""} /* below zero: none, whatever was filled */, {1, 1, 1, "0", item},
+                 {6, 6, INT_MIN, "0123456789", six}, {9, 6, INT_MIN, "0123456789", six} /* above the table: its six */};
+    for (bool samba : {true, false}) {
+        const std::string method = samba ? "getSambaRightInfoJni" : "getFTPRightInfoJni";
+        for (const auto &c : cases) {
+            zsim::Reset();
+            auto fill = [&](int *right, char *anonymous, StorageAccountEntry *accounts) {
+                EXPECT_EQ(*right, 0);
+                Put(anonymous, ZIVRA_STORAGE_ANONYMOUS_SIZE, c.anonymous);
+                for (int i = 0; i < c.filled; ++i) Put(accounts[i].UserName, 130, user), Put(accounts[i].Password, 257, pass);
+                *right = c.right;
+                return c.count;
+            };
+            ZSIM_SCRIPT(zivra_getSambaRightInfo, fill);
+            ZSIM_SCRIPT(zivra_getFTPRightInfo, fill);
+            const std::string reply = "{\"Result\":0,\"Right\":" + std::to_string(c.right) + ",\"Anonymous\":\"" +
+                                      c.anonymous + "\",\"AccountList\":[" + c.list + "]}";
+            EXPECT_EQ(Text(samba ? QUERY(getSambaRightInfoJni)(env(), self()) : QUERY(getFTPRightInfoJni)(env(), self())),
+                      reply) << c.count;
+            EXPECT_EQ(Calls(), Strings{samba ? "getSambaRightInfo()" : "getFTPRightInfo()"});
+            EXPECT_EQ(Lines(), AtLevel2({method + ": enter============>\n",
+                                         method + ": return json = " + reply + " leave============>\n"}));
+        }
+    }
+}
+
+// Each heap block failing in turn: the fail reply, no gateway call, nothing
+// logged after the enter line; the block that was had is freed (sanitizer runs).
+TEST_F(StorageRightsTest, EachHeapBlockThatCannotBeHadGivesTheFailReply) {
+    const struct {
+        jstring (*call)(JNIEnv *, jobject);
+        const char *method, *reply;
+    } queries[] = {
+        {&QUERY(getSambaRightInfoJni), "getSambaRightInfoJni", "{\"Result\":-1,\"FailReason\":\"malloc fail\"}"},
+        {&QUERY(getFTPRightInfoJni), "getFTPRightInfoJni", "{\"Result\":-1,\"FailReason\":\"getFTPRightInfo fail\"}"},
+        {&USB(getStorageInfoJni), "getStorageInfoJni", "{\"Result\":-1,\"FailReason\":\"getStorageInfoJni malloc fail\"}"},
+    };
+    for (const auto &q : queries) {
+        for (int passes : {0, 1}) {
+            zsim::Reset();
+            FailCallocAfter(passes);
+            const std::string reply = Text(q.call(env(), self()));
+            SKIP_UNLESS_CALLOC_FAILED();
+            EXPECT_EQ(reply, q.reply) << passes;
+            EXPECT_EQ(Calls(), Strings{});
+            EXPECT_EQ(Lines(), AtLevel2({std::string(q.method) + ": enter============>\n"}));
+        }
+    }
+}
+
+TEST_F(StorageRightsTest, HttpRightReplyKeepsAFullPasswordWhole) {
+    const std::string full(257, 'w');
+    const struct {
+        int result, right;
+        std::string reply;
+    } cases[] = {{0, INT_MIN, "{\"Result\":0,\"Right\":-2147483648,\"Password\":\"" + full + "\"}"},
+                 {-9, 3, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}"}};
+    for (const auto &c : cases) {
+        zsim::Reset();
+        ZSIM_SCRIPT(zivra_getHTTPRightInfo, [&](int *right, char *password) {
+            Put(password, ZIVRA_STORAGE_PASSWORD_SIZE, full);
+            *right = c.right;
+            return c.result;
+        });
+        EXPECT_EQ(Text(QUERY(getHTTPRightInfoJni)(env(), self())), c.reply);
+        EXPECT_EQ(Lines(), AtLevel2({"getHTTPRightInfoJni: enter============>\n",
+                                     "zivra_getHTTPRightInfo: Right = " + std::to_string(c.right) + "\n",
+                                     "getHTTPRightInfoJni: return json = " + c.reply + " leave============>\n"}));
+    }
+}
+
+// The int methods against the simulated gateway (device 2 a serial port,
+// handles device id - 1, bundles registered before they unregister): what
+// reaches it and the lines written. A string that cannot be had (or null)
+// gives -1 without the gateway; characters go back right after the call.
+TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
+    auto E = [](const std::string &m) { return m + ": enter============>\n"; };
+    const std::string T = "client=2 session=-1 bundle=";
+    auto J = [](int v) { return "setPasswordRegistrationJin: return json = " + std::to_string(v) + "  leave============>\n"; };
+    const std::string reg = "setPasswordRegistration(text1=\"pw\" limit=-5 times=-2147483648 text2=\"BJ\")";
+    const struct {
+        std::function<jint()> call;
+        int result;
+        Strings calls, lines;
+    } cases[] = {
+        {[&] { return CONFIG(setSambaRightJni)(env(), self(), 2, 0x80); }, 0, {"setSambaRight(right=2 anonymous=1)"},
+         {"setSambaRightJni: SambaRight = 2 Sambaanonymous = 128\n", Ret("setSambaRightJni", 0)}},
+        {[&] { return CONFIG(setFTPRightJni)(env(), self(), -1, 0); }, -1, {"setFTPRight(right=-1 anonymous=0)"},
+         {E("setFTPRightJni"), Ret("setFTPRightJni", -1)}},
+        {[&] { return CONFIG(setHTTPRightJni)(env(), self(), 5); }, -1, {"setHTTPRight(right=5)"},
+         {"setHTTPRightJni: HTTPRight = 5 \n", Ret("setHTTPRightJni", -1)}},
+        {[&] { return CONFIG(deleteAllSambaAccountJni)(env(), self()); }, 0, {"deleteAllSambaAccount(text=\"\")"},
+         {E("deleteAllSambaAccountJni"), Ret("deleteAllSambaAccountJni", 0)}},
+        {[&] { return CONFIG(deleteAllFTPAccountJni)(env(), self()); }, 0, {"deleteAllFTPAccount(text=\"\")"},
+         {E("deleteAllFTPAccountJni"), Ret("deleteAllFTPAccountJni", 0)}},
+        {[&] { return CONFIG(addSambaAccountJni)(env(), self(), jni.Str("bob"), jni.Str("pw")); }, 0,
+         {"addSambaAccount(userName=\"bob\" password=\"pw\")"}, {E("addSambaAccountJni"), Ret("addSambaAccountJni", 0)}},
+        {[&] { return CONFIG(addSambaAccountJni)(env(), self(), jni.BadStr(), jni.Str("pw")); }, -1, {}, {E("addSambaAccountJni")}},
+        {[&] { return CONFIG(addSambaAccountJni)(env(), self(), jni.Str("bob"), nullptr); }, -1, {}, {E("addSambaAccountJni")}},
+        {[&] { return CONFIG(addFTPAccountJni)(env(), self(), jni.Str("ann"), jni.Str("s3")); }, 0,
+         {"addFTPAccount(userName=\"ann\" password=\"s3\")"},
+         {"addFTPAccountJni: CFTPAccount:ann CaddFTPpassword:s3 enter============>\n", Ret("CFTPAccount", 0)}},
+        {[&] { return CONFIG(addFTPAccountJni)(env(), self(), jni.Str("ann"), jni.BadStr()); }, -1, {}, {}},
+        {[&] { return CONFIG(deleteSambaAccountJni)(env(), self(), jni.Str("family")); }, 0,
+         {"deleteSambaAccount(userName=\"family\")"}, {E("deleteSambaAccountJni"), Ret("deleteSambaAccountJni", 0)}},
+        {[&] { return CONFIG(deleteSambaAccountJni)(env(), self(), nullptr); }, -1, {}, {E("deleteSambaAccountJni")}},
+        {[&] { return CONFIG(deleteFTPAccountJni)(env(), self(), jni.Str("ann")); }, -1, {"deleteFTPAccount(userName=\"ann\")"},
+         {E("deleteFTPAccountJni"), "deleteFTPAccountJni: CdeleFTPAccount:ann", Ret("deleteFTPAccountJni", -1)}},
+        {[&] { return CONFIG(deleteFTPAccountJni)(env(), self(), jni.BadStr()); }, -1, {}, {E("deleteFTPAccountJni")}},
+        {[&] { return CONFIG(setHTTPUserPasswordJni)(env(), self(), jni.Str("pw")); }, 0,
+         {"setHTTPUserPassword(password=\"pw\")"}, {E("setHTTPUserPassword"), Ret("setHTTPUserPassword", 0)}},
+        {[&] { return CONFIG(setHTTPUserPasswordJni)(env(), self(), nullptr); }, -1, {}, {}},
+        {[&] { return USB(usbRegisterJni)(env(), self(), jni.Str("b.one"), 3); }, 0, {"usbRegister(" + T + "\"b.one\" devTypes=3)"},
+         {"usbRegisterJni:devTypes= 3 enter============>\n", "usbRegisterJni:Bcon= b.one enter============>\n", Ret("usbRegisterJni", 0)}},
+        {[&] { return USB(usbRegisterJni)(env(), self(), jni.Str("b.one"), 2); }, -1, {},
+         {"usbRegisterJni:devTypes= 2 enter============>\n", Ret("usbRegisterJni", -1)}},
+        {[&] { return USB(usbUnregisterJni)(env(), self(), jni.Str("b.one")); }, -1, {"usbUnregister(" + T + "\"b.one\")"},
+         {"usbUnregisterJni:Bcon= b.one  enter============>\n", Ret("usbUnregisterJni", -1)}},
+        {[&] { return USB(usbUnregisterJni)(env(), self(), jni.BadStr()); }, -1, {}, {Ret("usbUnregisterJni", -1)}},
+        {[&] { return USB(usbOpenJni)(env(), self(), 1); }, 0, {"usbOpen(" + T + "(null) devId=1 handle=-1)"},
+         {"usbOpenJni:devId= 1  enter============>\n", Ret("usbOpenJni", 0)}},  // handle 0
+        {[&] { return USB(usbOpenJni)(env(), self(), 7); }, -2, {"usbOpen(" + T + "(null) devId=7 handle=-1)"},
+         {"usbOpenJni:devId= 7  enter============>\n", Ret("usbOpenJni", -2)}},
+        {[&] { return USB(usbCloseJni)(env(), self(), -3); }, -1, {"usbClose(handle=-3)"},
+         {"usbCloseJni:handle= -3 ,enter============>\n", Ret("usbCloseJni", -1)}},
+        {[&] { return USB(usbLockJni)(env(), self(), 2); }, 0, {"usbLock(" + T + "(null) devId=2)"},
+         {"usbLockJni:devId= 2  enter============>\n", Ret("usbLockJni", 0)}},
+        {[&] { return USB(usbUnlockJni)(env(), self(), 2); }, -1, {"usbUnlock(" + T + "(null) devId=2)"},
+         {"usbUnlockJni:devId= 2  enter============>\n", Ret("usbUnlockJni", -1)}},
+        {[&] { return USB(usbDataAvailableJni)(env(), self(), 9); }, -1, {"usbDataAvailable(" + T + "(null) handle=9)"},
+         {"usbDataAvailableJni:handle= 9  enter============>\n", Ret("usbDataAvailableJni", -1)}},
+        {[&] { return USB(usbSetSerialJni)(env(), self(), 2, 9600, 8, -1, INT_MIN, 0x80, 0); }, 0,
+         {"usbSetSerial(" + T + "(null) device=2 settings=9600,8,-1,-2147483648,1,0)"}, {Ret("usbSetSerialJni", 0)}},
+        {[&] { return USB(usbSetSerialJni)(env(), self(), 1, 0, 0, 0, 0, 0, 1); }, -1,
+         {"usbSetSerial(" + T + "(null) device=1 settings=0,0,0,0,0,1)"}, {Ret("usbSetSerialJni", -1)}},
+        // Registration: limit and times passed as they are; each text missing in turn.
+        {[&] { return REG(setPasswordRegistrationJni)(env(), self(), jni.Str("pw"), -5, INT_MIN, jni.Str("BJ")); }, -1,
+         {reg}, {"setPasswordRegistrationJin:limit= -5  times= -2147483648 enter============>\n", J(-1)}},
+        {[&] { return REG(setPasswordRegistrationJni)(env(), self(), jni.Str("pw"), 12, 3, jni.Str("BJ")); }, 0,
+         {"setPasswordRegistration(text1=\"pw\" limit=12 times=3 text2=\"BJ\")"},
+         {"setPasswordRegistrationJin:limit= 12  times= 3 enter============>\n", J(0)}},
+        {[&] { return REG(setPasswordRegistrationJni)(env(), self(), nullptr, 1, 1, jni.Str("BJ")); }, -1, {}, {J(-1)}},
+        {[&] { return REG(setPasswordRegistrationJni)(env(), self(), jni.BadStr(), 1, 1, jni.Str("BJ")); }, -1, {}, {J(-1)}},
+        {[&] { return REG(setPasswordRegistrationJni)(env(), self(), jni.Str("pw"), 1, 1, nullptr); }, -1, {}, {J(-1)}},
+        {[&] { return REG(setPasswordRegistrationJni)(env(), self(), jni.Str("pw"), 1, 1, jni.BadStr()); }, -1, {}, {J(-1)}},
+    };
+    for (const auto &c : cases) {
+        zsim::Reset();
+        const size_t released = jni.release_points().size();
+        EXPECT_EQ(c.call(), c.result) << (c.calls.empty() ? "" : c.calls[0]);
+        EXPECT_EQ(Calls(), c.calls);
+        EXPECT_EQ(Lines(), AtLevel2(c.lines));
+        for (size_t i = released; i < jni.release_points().size(); ++i) EXPECT_EQ(jni.release_points()[i], c.calls.size());
+    }
+}
+
+TEST_F(StorageRightsTest, StorageListHoldsAtMostTwoVolumesReadWithinTheirPaths) {
+    const std::string path(32, '/');
+    const std::string item = "{\"storagePath\":\"" + path + "\",\"totalStorage\":-2147483648,\"validStorage\":-1}";
+    const std::pair<int, std::string> cases[] = {{0, ""}, {-1, ""}, {1, item}, {2, item + "," + item}, {5, item + "," + item}};
+    for (const auto &c : cases) {
+        zsim::Reset();
+        ZSIM_SCRIPT(zivra_getStorageInfo, [&](UsbStorageEntry *t) {
+            for (int i = 0; i < 2; ++i) memcpy(t[i].StoragePath, path.data(), 32), t[i].TotalStorage = INT_MIN, t[i].ValidStorage = -1;
+            return c.first;
+        });
+        EXPECT_EQ(Text(USB(getStorageInfoJni)(env(), self())), "{\"Result\":0,\"List\":[" + c.second + "]}");
+        EXPECT_EQ(Lines(), AtLevel2({"getStorageInfoJni: enter============>\n"}));
+    }
+}
+
+// Regions at and past each edge of a 10-byte array, both directions, plus a
+// null array, elements refused and a failing transfer. Reads store `count`
+// bytes from `offset` on and report half as many; writes send the region and
+// leave it copied to the array's start.
+TEST_F(UsbRegistrationTest, ByteRegionsInsideTheArrayMoveOnlyTheirBytes) {
+    const Bytes original = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    enum Kind { kInside, kOutside, kNull, kRefused, kFails };
+    const struct {
+        jint offset, count;
+        Kind kind;
+    } regions[] = {{0, 10, kInside}, {10, 0, kInside}, {4, 3, kInside}, {9, 1, kInside}, {10, 1, kOutside},
+                   {0, 11, kOutside}, {-1, 1, kOutside}, {0, -1, kOutside}, {INT_MAX, 1, kOutside}, {1, INT_MAX, kOutside},
+                   {INT_MAX, INT_MAX, kOutside}, {0, 1, kNull}, {0, 1, kRefused}, {2, 2, kFails}};
+    for (bool read : {true, false}) {
+        const std::string m = read ? "usbReadJni" : "usbWriteJni";
+        for (const auto &r : regions) {
+            zsim::Reset();
+            Bytes sent;
+            ZSIM_SCRIPT(zivra_usbRead, [&](int, int, const char *, int, signed char *data, int *count, int timeout) {
+                EXPECT_EQ(*count, r.count);
+                EXPECT_EQ(timeout, 500);
+                for (int i = 0; i < *count; ++i) data[i] = static_cast<signed char>(100 + i);
+                *count /= 2;
+                return r.kind == kFails ? -6 : 0;
+            });
+            ZSIM_SCRIPT(zivra_usbWrite, [&](int, int, const char *, int, const signed char *data, int *count) {
+                sent.assign(data, data + *count);
+                return r.kind == kFails ? -6 : 0;
+            });
+            jbyteArray array = r.kind == kNull ? nullptr : jni.Bytes(original, r.kind == kRefused);
+            const size_t traced = jni.trace().size();
+            const jint got = read ? USB(usbReadJni)(env(), self(), 3, array, r.offset, r.count, 500)
+                                  : USB(usbWriteJni)(env(), self(), 3, array, r.offset, r.count);
+            const std::string at = m + " " + std::to_string(r.offset) + "," + std::to_string(r.count);
+            const int value = r.kind == kFails ? -6 : r.kind != kInside ? -1 : read ? r.count / 2 : r.count;
+            EXPECT_EQ(got, value) << at;
+            Bytes expect = original;
+            if (r.kind == kInside || r.kind == kFails) {
+                const Bytes region(original.begin() + r.offset, original.begin() + r.offset + r.count);
+                if (read) {
+                    for (int i = 0; i < r.count; ++i) expect[static_cast<size_t>(r.offset + i)] = static_cast<int8_t>(100 + i);
+                } else {
+                    EXPECT_EQ(sent, region) << at;
+                    std::copy(region.begin(), region.end(), expect.begin());
+                }
+                const std::string enter = m + ":handle= 3 ,offset=" + std::to_string(r.offset) + " ,count=" +
+                                          std::to_string(r.count) + (read ? " ,timeout=500" : "") + " ,enter============>\n";
+                EXPECT_EQ(Lines(), AtLevel2({enter, Ret(m, value)})) << at;
+            } else {
+                EXPECT_EQ(Calls(), Strings{}) << at;
+                EXPECT_EQ(Lines(), AtLevel2({read ? Ret(m, -1)
+                                                  : "usbWriteJni: return json = \"Result\":-1,\"FailReason\":\"Get "
+                                                    "jbyteArray fail\"  leave============>\n"}));
+            }
+            // Outside: at most the length was read, no element touched.
+            EXPECT_TRUE(r.kind != kOutside || jni.trace().size() <= traced + 1) << at;
+            EXPECT_EQ(array != nullptr ? jni.Contents(array) : expect, expect) << at;
+        }
+    }
+}
+
+TEST_F(UsbRegistrationTest, RegistrationStateQuotesEachTextWithinItsField) {
+    const struct {
+        int result;
+        const char *fill;  // each state text, cut to its field with no NUL when long
+        std::string reply;
+    } cases[] = {
+        {0, "", "{\"Result\":0,\"Status\":\"\",\"RegisterResult\":\"\",\"ServiceNum\":\"\",\"ServiceName\":\"\","
+                "\"Limit\":\"\",\"Times\":\"\",\"Province\":\"\"}"},
+        {0, "0123456789abcdefXYZ",
+         "{\"Result\":0,\"Status\":\"0123\",\"RegisterResult\":\"0123\",\"ServiceNum\":\"0123\","
+         "\"ServiceName\":\"0123456789abcdef\",\"Limit\":\"0123\",\"Times\":\"0123\",\"Province\":\"0123\"}"},
+        {1, "x", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}"},
+    };
+    for (const auto &c : cases) {
+        zsim::Reset();
+        ZSIM_SCRIPT(zivra_getPasswordRegistrationInfo, [&c](char *s, char *r, char *n, char *name, char *l, char *t, char *p) {
+            for (char *f : {s, r, n, l, t, p}) memcpy(f, c.fill, std::min<size_t>(4, strlen(c.fill)));
+            memcpy(name, c.fill, std::min<size_t>(16, strlen(c.fill)));
+            return c.result;
+        });
+        EXPECT_EQ(Text(REG(getPasswordRegistrationInfoJni)(env(), self())), c.reply);
+        EXPECT_EQ(Lines(), AtLevel2({"getPasswordRegistrationInfoJin: enter============>\n",
+                                     "getPasswordRegistrationInfoJni: return json = " + c.reply + "   leave============>\n"}));
+    }
+}
+
+}  // namespace
