@@ -649,6 +649,148 @@ int zivra_getPOTSInfo(POTSLineRecord *table, int *count);
 /* Flow QoS, traffic rules and monitoring destinations                     */
 /* ------------------------------------------------------------------------ */
 
+/* Flow QoS. A flow is named by the caller's int flow number, passed through
+ * unchanged. The pair queries write two NUL-terminated decimal texts, each
+ * within its 32-byte buffer: upstream first, then downstream. */
+int zivra_getStatsByFlowJni(char upstream[32], char downstream[32], int flow);
+int zivra_getSpeedLimitByFlowJni(char upstream[32], char downstream[32], int flow);
+int zivra_getSpeedByFlowJni(char upstream[32], char downstream[32], int flow);
+int zivra_setSpeedLimitByFlowJni(int flow, int upSpeed, int downSpeed);
+/* Writes the flow's DSCP value as a decimal text within the 32 bytes. */
+int zivra_getDSCPRemarkByFlowJni(char dscp[32], int flow);
+int zivra_setDSCPRemarkByFlowJni(int flow, int dscp);
+
+/* One piece of traffic of a flow: remote address and port texts. */
+typedef struct FlowTrafficEntry {
+    char RemoteAddress[256];
+    char RemotePort[16];
+} FlowTrafficEntry;
+
+ZIVRA_STATIC_ASSERT(sizeof(FlowTrafficEntry) == 272, "FlowTrafficEntry size");
+ZIVRA_STATIC_ASSERT(offsetof(FlowTrafficEntry, RemotePort) == 256, "FlowTrafficEntry.RemotePort offset");
+
+/* Hands back through *list a malloc'ed array of *count entries (or null);
+ * the caller frees it whatever the result. */
+int zivra_getTrafficInfoByFlowJni(FlowTrafficEntry **list, int flow, int *count);
+int zivra_addTrafficToFlowJni(const char *remoteAddress, const char *remotePort, int flow);
+int zivra_deleteTrafficFromFlowJni(const char *remoteAddress, const char *remotePort, int flow);
+int zivra_deleteAllTrafficFromFlowJni(int flow);
+
+/* Most entries or rules a list operation hands back; a count reported
+ * above it is read as this many (the caller sizes its reply from it). */
+#define ZIVRA_TRAFFIC_LIST_MAX 4096
+
+/* Mirror and forward rules. */
+typedef struct MirrorRuleRecord {
+    char RemoteAddress[256];
+    char RemotePort[16];
+    char Direction[12];
+    char Protocol[12];
+    char HostMAC[24];
+    char MirrorToIP[64];
+    char MirrorToPort[12]; /* decimal text */
+} MirrorRuleRecord;
+
+typedef struct ForwardRuleRecord {
+    char RemoteAddress[256];
+    char RemotePort[16];
+    char Protocol[12];
+    char HostMAC[20];
+    char ForwardToIP[64];
+    char ForwardToPort[12]; /* decimal text */
+} ForwardRuleRecord;
+
+ZIVRA_STATIC_ASSERT(sizeof(MirrorRuleRecord) == 396, "MirrorRuleRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(MirrorRuleRecord, RemotePort) == 256, "MirrorRuleRecord.RemotePort offset");
+ZIVRA_STATIC_ASSERT(offsetof(MirrorRuleRecord, Direction) == 272, "MirrorRuleRecord.Direction offset");
+ZIVRA_STATIC_ASSERT(offsetof(MirrorRuleRecord, Protocol) == 284, "MirrorRuleRecord.Protocol offset");
+ZIVRA_STATIC_ASSERT(offsetof(MirrorRuleRecord, HostMAC) == 296, "MirrorRuleRecord.HostMAC offset");
+ZIVRA_STATIC_ASSERT(offsetof(MirrorRuleRecord, MirrorToIP) == 320, "MirrorRuleRecord.MirrorToIP offset");
+ZIVRA_STATIC_ASSERT(offsetof(MirrorRuleRecord, MirrorToPort) == 384, "MirrorRuleRecord.MirrorToPort offset");
+
+ZIVRA_STATIC_ASSERT(sizeof(ForwardRuleRecord) == 380, "ForwardRuleRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(ForwardRuleRecord, RemotePort) == 256, "ForwardRuleRecord.RemotePort offset");
+ZIVRA_STATIC_ASSERT(offsetof(ForwardRuleRecord, Protocol) == 272, "ForwardRuleRecord.Protocol offset");
+ZIVRA_STATIC_ASSERT(offsetof(ForwardRuleRecord, HostMAC) == 284, "ForwardRuleRecord.HostMAC offset");
+ZIVRA_STATIC_ASSERT(offsetof(ForwardRuleRecord, ForwardToIP) == 304, "ForwardRuleRecord.ForwardToIP offset");
+ZIVRA_STATIC_ASSERT(offsetof(ForwardRuleRecord, ForwardToPort) == 368, "ForwardRuleRecord.ForwardToPort offset");
+
+/* The list operations hand back a malloc'ed array of *count records (null
+ * when there is none); the caller frees it whatever the result. */
+int zivra_getMirroRuleInfoJni(MirrorRuleRecord **list, int *count);
+int zivra_addMirrorRuleJni(const char *remoteAddress, const char *remotePort, const char *direction,
+                           const char *protocol, const char *hostMAC, const char *mirrorToIP, int mirrorToPort);
+int zivra_deleteMirrorRuleJni(int ruleNum);
+int zivra_deleteAllMirrorRule(void);
+int zivra_getForwardRuleInfoJni(ForwardRuleRecord **list, int *count);
+int zivra_addForwardRule(const char *remoteAddress, const char *remotePort, const char *protocol,
+                         const char *hostMAC, const char *forwardToIP, int forwardToPort);
+int zivra_deleteForwardRuleJni(int ruleNum);
+int zivra_deleteAllForwardRuleJni(void);
+
+/* HTTP traffic processing rules. The tables hold up to 9 methods, 41 status
+ * codes and 51 headers, each an 80-byte text; the counts say how many. */
+enum { HTTP_RULE_METHODS = 9, HTTP_RULE_STATUS_CODES = 41, HTTP_RULE_HEADERS = 51, HTTP_RULE_ENTRY_SIZE = 80 };
+
+typedef struct HTTPProcessRuleRecord {
+    char RemoteAddress[256];
+    char RemotePort[20]; /* decimal text */
+    char Direction[12];  /* "UP", "DOWN" or "ALL" */
+    char HostMAC[20];
+    char Methods[HTTP_RULE_METHODS][HTTP_RULE_ENTRY_SIZE];
+    int32_t MethodCount;
+    char StatusCodes[HTTP_RULE_STATUS_CODES][HTTP_RULE_ENTRY_SIZE];
+    int32_t StatusCodeCount;
+    char Headers[HTTP_RULE_HEADERS][HTTP_RULE_ENTRY_SIZE];
+    int32_t HeaderCount;
+    char BundleName[256];
+} HTTPProcessRuleRecord;
+
+/* The counts fall on 4-byte boundaries, so no padding on either ABI. */
+ZIVRA_STATIC_ASSERT(sizeof(HTTPProcessRuleRecord) == 8656, "HTTPProcessRuleRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, RemotePort) == 256, "HTTPProcessRuleRecord.RemotePort offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, Direction) == 276, "HTTPProcessRuleRecord.Direction offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, HostMAC) == 288, "HTTPProcessRuleRecord.HostMAC offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, Methods) == 308, "HTTPProcessRuleRecord.Methods offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, MethodCount) == 1028, "HTTPProcessRuleRecord.MethodCount offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, StatusCodes) == 1032, "HTTPProcessRuleRecord.StatusCodes offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, StatusCodeCount) == 4312,
+                    "HTTPProcessRuleRecord.StatusCodeCount offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, Headers) == 4316, "HTTPProcessRuleRecord.Headers offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, HeaderCount) == 8396, "HTTPProcessRuleRecord.HeaderCount offset");
+ZIVRA_STATIC_ASSERT(offsetof(HTTPProcessRuleRecord, BundleName) == 8400, "HTTPProcessRuleRecord.BundleName offset");
+
+/* Hands back a malloc'ed array of *count rules (or null); the caller frees
+ * it whatever the result. The joined texts of the add are comma-separated
+ * names without quotes, at most 255 characters each. */
+int zivra_getHTTPTrafficProcessRuleInfoJni(HTTPProcessRuleRecord **list, int *count);
+int zivra_addHTTPTrafficProcessRuleJni(const char *remoteAddress, int remotePort, const char *direction,
+                                       const char *hostMAC, const char *methods, const char *statusCodes,
+                                       const char *headers, const char *bundleName);
+int zivra_deleteHTTPTrafficProcessRuleJni(int ruleNum);
+int zivra_deleteAllHTTPTrafficProcessRuleJni(void);
+
+/* Traffic monitoring destinations, per bundle. */
+enum { MONITORING_DEST_SLOTS = 255, MONITORING_DEST_SIZE = 256, MONITORING_TABLE_ENTRIES = 8 };
+
+typedef struct MonitoringDestRecord {
+    char BundleName[256];
+    int32_t Count; /* destinations that follow, 0 to 255 */
+    char Dest[MONITORING_DEST_SLOTS][MONITORING_DEST_SIZE];
+} MonitoringDestRecord;
+
+ZIVRA_STATIC_ASSERT(sizeof(MonitoringDestRecord) == 65540, "MonitoringDestRecord size");
+ZIVRA_STATIC_ASSERT(offsetof(MonitoringDestRecord, Count) == 256, "MonitoringDestRecord.Count offset");
+ZIVRA_STATIC_ASSERT(offsetof(MonitoringDestRecord, Dest) == 260, "MonitoringDestRecord.Dest offset");
+
+/* Fills a table of MONITORING_TABLE_ENTRIES records: one per bundle with
+ * destinations; an entry with an empty name or a count of 0 or less is
+ * empty. */
+int zivra_getTrafficMonitoringDestAddressInfo(MonitoringDestRecord *table);
+/* Add or delete the first Count destinations of the record for its bundle. */
+int zivra_addTrafficMonitoringDestAddress(const MonitoringDestRecord *record);
+int zivra_deleteTrafficMonitoringDestAddress(const MonitoringDestRecord *record);
+
 /* ------------------------------------------------------------------------ */
 /* VLAN binding, IPTV, layer-3 routes and L2TP VPN                         */
 /* ------------------------------------------------------------------------ */

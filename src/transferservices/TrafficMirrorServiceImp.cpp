@@ -1,0 +1,114 @@
+// Native half of com.korvanta.nestrova.transferservices.TrafficMirrorServiceImp:
+// the rules by which the gateway copies matching traffic to a mirror
+// address and port: list, add, delete one, delete all.
+#include "com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "common/jni_util.h"
+
+namespace {
+
+constexpr size_t kFailReplySize = 100;
+// The rule list reply is given 300 bytes per rule plus 300. A rule whose
+// texts fill their fields prints 507 characters with its comma; the reply is then
+// cut at the buffer's end, as the gateway's Java side expects.
+constexpr size_t kRuleAllowance = 300;
+
+#define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
+#define FIELD(f) static_cast<int>(sizeof(f)), (f)
+
+char *HeapFailReply() {
+    char *reply = static_cast<char *>(calloc(kFailReplySize, 1));
+    if (reply != nullptr) snprintf(reply, kFailReplySize, "%s", FAIL_REPLY);
+    return reply;
+}
+
+}  // namespace
+
+// The list is the gateway's heap memory, freed here whatever the result. A
+// failure or a null list answers the fail reply; an exhausted heap the
+// empty text. The count is held to 0..ZIVRA_TRAFFIC_LIST_MAX so the buffer
+// size cannot overflow.
+extern "C" JNIEXPORT jstring JNICALL
+Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_getMirroRuleInfoJni(JNIEnv *env, jobject) {
+    BRIDGE_LOG("\r\ngetMirroRuleInfoJni enter ==========>");
+    MirrorRuleRecord *list = nullptr;
+    int count = 0;
+    const int result = zivra_getMirroRuleInfoJni(&list, &count);
+    char *reply = nullptr;
+    if (result != 0 || list == nullptr) {
+        reply = HeapFailReply();
+    } else {
+        count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
+        const size_t size = (static_cast<size_t>(count) + 1) * kRuleAllowance;
+        reply = static_cast<char *>(calloc(size, 1));
+        if (reply != nullptr) {
+            bundle::BoundedWriter out(reply, size);
+            out.Printf("{\"Result\":0,\"List\":[");
+            for (int i = 0; i < count; ++i) {
+                const MirrorRuleRecord &r = list[i];
+                if (i > 0) out.Printf(",");
+                // The mirror-to port goes unquoted, as a JSON number.
+                out.Printf("{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
+                           "\"Protocol\":\"%.*s\",\"HostMAC\":\"%.*s\",\"MirrorToIP\":\"%.*s\","
+                           "\"MirrorToPort\":%.*s}",
+                           FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction), FIELD(r.Protocol),
+                           FIELD(r.HostMAC), FIELD(r.MirrorToIP), FIELD(r.MirrorToPort));
+            }
+            out.Printf("]}");
+        }
+    }
+    const char *text = reply != nullptr ? reply : "";
+    BRIDGE_LOG("\r\ngetMirroRuleInfoJni: return json = %s leave ==========>\n", text);
+    jstring s = env->NewStringUTF(text);
+    free(list);
+    free(reply);
+    return s;
+}
+
+// The six texts go to the gateway as the JVM's own characters, released in
+// parameter order after the call. A Java null (or characters that cannot be
+// had) is never handed on: the call gives -1 without the gateway. No leave
+// line.
+extern "C" JNIEXPORT jint JNICALL Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_addMirrorRuleJni(
+    JNIEnv *env, jobject, jstring remoteAddress, jstring remotePort, jstring direction, jstring protocol,
+    jstring hostMAC, jstring mirrorToIP, jint mirrorToPort) {
+    BRIDGE_LOG("\r\naddMirrorRuleJni enter ==========>");
+    bundle::BorrowedString address(env, remoteAddress);
+    bundle::BorrowedString port(env, remotePort);
+    bundle::BorrowedString dir(env, direction);
+    bundle::BorrowedString proto(env, protocol);
+    bundle::BorrowedString mac(env, hostMAC);
+    bundle::BorrowedString to(env, mirrorToIP);
+    int result = -1;
+    if (address.ok() && port.ok() && dir.ok() && proto.ok() && mac.ok() && to.ok()) {
+        result = zivra_addMirrorRuleJni(address.get(), port.get(), dir.get(), proto.get(), mac.get(), to.get(),
+                                        mirrorToPort);
+    }
+    address.Release();
+    port.Release();
+    dir.Release();
+    proto.Release();
+    mac.Release();
+    to.Release();
+    return result;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_deleteMirrorRuleJni(JNIEnv *, jobject,
+                                                                                      jint ruleNum) {
+    BRIDGE_LOG("\r\ndeleteMirrorRuleJni: ruleNum =%d enter ==========>", ruleNum);
+    const int result = zivra_deleteMirrorRuleJni(ruleNum);
+    BRIDGE_LOG("\r\ndeleteMirrorRuleJni: return %d leave ==========>", result);
+    return result;
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_deleteAllMirrorRuleJni(JNIEnv *, jobject) {
+    BRIDGE_LOG("\r\ndeleteAllMirrorRuleJni enter==========>\n");
+    const int result = zivra_deleteAllMirrorRule();
+    BRIDGE_LOG("\r\ndeleteAllMirrorRuleJni: return %d leave==========>\n", result);
+    return result;
+}
