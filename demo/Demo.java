@@ -22,6 +22,12 @@ public final class Demo {
         LanAccessDemo.run();
         PortalDemo.run();
         WlanDemo.run();
+        DeviceInfoDemo.run();
+        StorageUsbDemo.run();
+        AccessDemo.run();
+        AddressVoipDemo.run();
+        TrafficDemo.run();
+        RoutesVpnDemo.run();
     }
 
     static void section(String title) {

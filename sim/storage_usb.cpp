@@ -143,7 +143,8 @@ int DeleteAll(StorageService &s, const char *empty) {
 
 UsbDevice *Device(int devId) { return devId >= 1 && devId <= kDevices ? &devices[devId - 1] : nullptr; }
 UsbDevice *Opened(int handle) {
-    UsbDevice *d = Device(handle + 1);
+    // Handles are 0 and 1; any other value (INT_MAX included) is no device.
+    UsbDevice *d = handle >= 0 && handle < kDevices ? Device(handle + 1) : nullptr;
     return d != nullptr && d->open ? d : nullptr;
 }
 
