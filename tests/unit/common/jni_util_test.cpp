@@ -6,7 +6,6 @@
 #include "bridge_test.h"
 #include "common/jni_util.h"
 
-using bundle::BoundedWriter;
 using bundle::ListReply;
 
 namespace {
@@ -39,24 +38,6 @@ TEST_F(JniUtilTest, JstringToPcharFailsWithoutTouchingBufferOrJvm) {
     EXPECT_STREQ(buf, "keep");
     // The null String never reached GetStringUTFChars: only one call was made.
     EXPECT_EQ(jni.trace(), std::vector<std::string>{"GetStringUTFChars"});
-}
-
-TEST_F(JniUtilTest, BorrowedStringReleasesAtScopeEndOrOnRequest) {
-    jstring s = jni.Str("LAN1");
-    {
-        bundle::BorrowedString b(env(), s);
-        ASSERT_TRUE(b.ok());
-        EXPECT_STREQ(b.get(), "LAN1");
-        EXPECT_EQ(jni.Leaks(), "1 string characters not released; ");
-    }
-    EXPECT_EQ(jni.Leaks(), "");
-    bundle::BorrowedString early(env(), s);
-    early.Release();
-    EXPECT_EQ(jni.Leaks(), "");
-    bundle::BorrowedString none(env(), nullptr);
-    bundle::BorrowedString refused(env(), jni.BadStr());
-    EXPECT_FALSE(none.ok());
-    EXPECT_FALSE(refused.ok());
 }
 
 // --- MAC list argument -----------------------------------------------------
@@ -94,8 +75,7 @@ TEST(MacTextToBytes, ScansUpToSixHexGroups) {
         const char *text;
         unsigned char bytes[6];
     } cases[] = {
-        {"00:1A:2b:3:4:5", {0x00, 0x1A, 0x2B, 0x03, 0x04, 0x05}},
-        {"ff:ee:dd:cc:bb:aa", {0xFF, 0xEE, 0xDD, 0xCC, 0xBB, 0xAA}},
+        {"00:1A:2b:3:4:fe", {0x00, 0x1A, 0x2B, 0x03, 0x04, 0xFE}},
         {"001A2B3C4D5E", {0x00, 0, 0, 0, 0, 0}},  // no colons: first two digits only
         {"12:zz:34", {0x12, 0, 0, 0, 0, 0}},      // stops at the first misfit
         {"", {0, 0, 0, 0, 0, 0}},
@@ -110,21 +90,6 @@ TEST(MacTextToBytes, ScansUpToSixHexGroups) {
 }
 
 // --- Replies ------------------------------------------------------------------
-
-TEST(BoundedWriter, NeverPassesItsEndAndKeepsTheLastByteZero) {
-    char buf[12];
-    memset(buf, 'x', sizeof buf);
-    BoundedWriter w(buf, 8);
-    w.Printf("%s", "abc");
-    w.Printf("%d", 12345);  // only "1234" fits
-    w.Printf("%s", "more");
-    EXPECT_STREQ(buf, "abc1234");
-    EXPECT_EQ(w.pos(), 7u);
-    EXPECT_EQ(std::string(buf + 8, 4), "xxxx");
-    EXPECT_TRUE(w.BackOver('4'));
-    EXPECT_FALSE(w.BackOver(','));
-    EXPECT_STREQ(buf, "abc123");
-}
 
 TEST(ListReply, ACountWhoseBufferSizeOverflowsGivesTheFailReply) {
     // INT_MAX items of a quarter of the address space each: count x allowance
