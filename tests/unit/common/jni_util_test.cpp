@@ -31,15 +31,6 @@ TEST_F(JniUtilTest, JstringToPcharKeepsAtMostSizeArgMinusOneBytes) {
     EXPECT_EQ(jni.chars_obtained(), 3);
 }
 
-TEST_F(JniUtilTest, JstringToPcharFailsWithoutTouchingBufferOrJvm) {
-    char buf[8] = "keep";
-    EXPECT_FALSE(bundle::JstringToPchar<7>(env(), jni.BadStr(), buf));
-    EXPECT_FALSE(bundle::JstringToPchar<7>(env(), nullptr, buf));
-    EXPECT_STREQ(buf, "keep");
-    // The null String never reached GetStringUTFChars: only one call was made.
-    EXPECT_EQ(jni.trace(), std::vector<std::string>{"GetStringUTFChars"});
-}
-
 // --- MAC list argument -----------------------------------------------------
 
 TEST_F(JniUtilTest, MacListStopsAtElementWhoseCharactersCannotBeHad) {
