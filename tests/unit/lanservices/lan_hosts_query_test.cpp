@@ -149,8 +149,9 @@ TEST_F(LanHostsQueryTest, ReplyBufferThatCannotBeHadGivesTheFailReply) {
 TEST_F(LanHostsQueryTest, MacListsReachTheGatewayAsAWideTable) {
     std::vector<std::string> many;
     std::string first64 = "count=64 macs=[";
-    for (int i = 0; i < 1000; ++i) many.push_back("02:00:00:00:" + std::to_string(1000 + i));
-    for (size_t i = 0; i < 64; ++i) first64 += (i > 0 ? ",\"" : "\"") + many[i] + "\"";
+    // 35 characters each: the wide table keeps 30.
+    for (int i = 0; i < 1000; ++i) many.push_back("02:00:00:00:" + std::to_string(1000 + i) + std::string(19, 'w'));
+    for (size_t i = 0; i < 64; ++i) first64 += (i > 0 ? ",\"" : "\"") + many[i].substr(0, 30) + "\"";
     // The table as the gateway received it; the line between enter and leave.
     const struct { const char *name; std::function<jobjectArray()> macs; std::string table, line; } cases[] = {
         {"String[] {\"\"}", [this] { return jni.Strs({""}); }, "count=0 macs=[]",
@@ -161,8 +162,6 @@ TEST_F(LanHostsQueryTest, MacListsReachTheGatewayAsAWideTable) {
         {"bad element in the middle",
          [this] { return jni.Arr({jni.Str("m0"), jni.Str("m1"), jni.BadStr(), jni.Str("m3"), jni.Str("m4")}); },
          "count=5 macs=[\"m0\",\"m1\",\"\",\"\",\"\"]", "Get each MAC String error============>\n"},
-        {"65 MACs", [&] { return jni.Strs(std::vector<std::string>(many.begin(), many.begin() + 65)); },
-         first64 + "]", ""},
         {"1000 MACs", [&] { return jni.Strs(many); }, first64 + "]", ""},
     };
     const Answer none{"", 0, 0};

@@ -27,14 +27,22 @@ int Take(const PortalListTable *t) {
     return -3;
 }
 
-// The five methods that fill the portal table, with their log lines written
-// whole as "level|text".
+// The five methods that fill the portal table, with their log lines as
+// "level|text"; all but the subscription log alike at level 2.
 struct ListMethod {
-    const char *op;  // the call record up to the table
+    std::string op;  // the call record up to the table
     jint (*call)(JNIEnv *, jobject, jobjectArray);
-    const char *enter, *element_error, *enable, *leave;  // enable: the subscription's line after the copy
-    const char *tail;                                    // the call record after the table
+    std::string enter, element_error, enable, leave;  // enable: the subscription's line after the copy
+    std::string tail;                                 // the call record after the table
 };
+
+// `field` names the table in the call record; `what` the element in the error line.
+ListMethod Plain(const std::string &m, const char *field, const char *what,
+                 jint (*call)(JNIEnv *, jobject, jobjectArray)) {
+    const std::string j = "2|" + m + "Jni";
+    return {m + "(" + field + "=", call, j + "  enter============>\n", j + ": Get each " + what + " String error\n",
+            "", j + ": return value = -3   leave============>\n", ")"};
+}
 
 const ListMethod kMethods[] = {
     {"subscribePortalEvent(events=",
@@ -42,21 +50,10 @@ const ListMethod kMethods[] = {
      "0|subscribePortalEventJni  enter, ============>\n", "1|subscribePortalEventJni: Get each event String error\n",
      "0|subscribePortalEventJni  enable[1], ============>\n",
      "0|subscribePortalEventJni: return value = -3   leave============>\n", " enable=\"1\")"},
-    {"addPortalMacWhiteList(macs=", &PORTAL_ENTRY(addPortalMacWhiteListJni),
-     "2|addPortalMacWhiteListJni  enter============>\n", "2|addPortalMacWhiteListJni: Get each mac String error\n",
-     nullptr, "2|addPortalMacWhiteListJni: return value = -3   leave============>\n", ")"},
-    {"deletePortalMacWhiteList(macs=", &PORTAL_ENTRY(deletePortalMacWhiteListJni),
-     "2|deletePortalMacWhiteListJni  enter============>\n",
-     "2|deletePortalMacWhiteListJni: Get each mac String error\n", nullptr,
-     "2|deletePortalMacWhiteListJni: return value = -3   leave============>\n", ")"},
-    {"allowDeviceTemporaryAccess(macs=", &PORTAL_ENTRY(allowDeviceTemporaryAccessJni),
-     "2|allowDeviceTemporaryAccessJni  enter============>\n",
-     "2|allowDeviceTemporaryAccessJni: Get each mac String error\n", nullptr,
-     "2|allowDeviceTemporaryAccessJni: return value = -3   leave============>\n", ")"},
-    {"setPortalDomainWriteList(domains=", &PORTAL_ENTRY(setPortalDomainWriteListJni),
-     "2|setPortalDomainWriteListJni  enter============>\n",
-     "2|setPortalDomainWriteListJni: Get each domains String error\n", nullptr,
-     "2|setPortalDomainWriteListJni: return value = -3   leave============>\n", ")"},
+    Plain("addPortalMacWhiteList", "macs", "mac", &PORTAL_ENTRY(addPortalMacWhiteListJni)),
+    Plain("deletePortalMacWhiteList", "macs", "mac", &PORTAL_ENTRY(deletePortalMacWhiteListJni)),
+    Plain("allowDeviceTemporaryAccess", "macs", "mac", &PORTAL_ENTRY(allowDeviceTemporaryAccessJni)),
+    Plain("setPortalDomainWriteList", "domains", "domains", &PORTAL_ENTRY(setPortalDomainWriteListJni)),
 };
 
 TEST_F(PortalTest, ListsFillTheTableFromTheFirstSlotAndAtMostSixtyFour) {
@@ -81,7 +78,7 @@ TEST_F(PortalTest, ListsFillTheTableFromTheFirstSlotAndAtMostSixtyFour) {
     };
     for (const auto &m : kMethods) {
         for (const auto &r : rows) {
-            SCOPED_TRACE(std::string(m.op) + " " + r.name);
+            SCOPED_TRACE(m.op + " " + r.name);
             zsim::Reset();
             ZSIM_SCRIPT(zivra_subscribePortalEvent, [](const PortalListTable *t, const char *) { return Take(t); });
             ZSIM_SCRIPT(zivra_addPortalMacWhiteList, Take);
@@ -92,8 +89,7 @@ TEST_F(PortalTest, ListsFillTheTableFromTheFirstSlotAndAtMostSixtyFour) {
             EXPECT_EQ(m.call(env(), self(), r.list), -3);
             EXPECT_EQ(Calls(), std::vector<std::string>{m.op + r.table + m.tail});
             EXPECT_EQ(stray, 0);
-            std::vector<std::string> lines{m.enter, r.element_error ? m.element_error : "", m.enable ? m.enable : "",
-                                           m.leave};
+            std::vector<std::string> lines{m.enter, r.element_error ? m.element_error : "", m.enable, m.leave};
             lines.erase(std::remove(lines.begin(), lines.end(), ""), lines.end());
             EXPECT_EQ(Lines(), lines);
         }

@@ -215,7 +215,6 @@ TEST_F(WlanQueryTest, TextsThatCannotBeHadAndAllocationFailures) {
         {[&] { return WQ(getWLANHardwareSwitchJni)(env(), self(), jni.BadStr()) ? "1" : "0"; }, -1, "0", nullptr, {}},
         {[&] { return Hosts(nullptr); }, -1, kJstringFail, nullptr, {}},
         {[&] { return Hosts(jni.Arr({jni.Str("m1"), jni.BadStr(), jni.Str("m3")})); }, -1, kJstringFail, nullptr, {}},
-        {[&] { return Hosts(jni.Arr({jni.Str("m1"), nullptr})); }, -1, kJstringFail, nullptr, {}},
         {[&] { return Neighbor(jni.Str("2.4G")); }, 0, kNeighborFail, "getWLANNeighbor(radioType=\"2.4G\")",
          {kNeighborEnter, Leave("getWLANNeighborJni", kNeighborFail)}},
         {[&] { return Guests(); }, 0, kGuestFail, nullptr, {kGuestEnter, Leave("getGuestSSIDInfoJni", kGuestFail)}},
