@@ -1,6 +1,7 @@
 // The access services: AccessInfoQueryServiceImp, WanConfigServiceImp, the ping,
 // trace-route and HTTP throughput diagnostics, and IPDetectServiceImp.
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,8 +56,12 @@ TEST_F(AccessTest, GatewayRepliesAreKeptWholeOrReplaced) {
         {3, 0, "", 'p', "{\"Result\":0," + std::string(150, 'p')},
         {3, 3, "\"RXPower\":\"-18\"}", 0, "{\"Result\":-1}"},
     };
-    const char *names[] = {"getWANIfListJni", "getWANIfStatusJni", "getWanIfBandwidthJni", "getPONIfPhyStatusJni",
-                           "getPONIfRegisterStatusJni"};
+    const std::pair<const char *, std::function<jstring()>> methods[] = {
+        {"getWANIfListJni", [&] { return ACC(AccessInfoQueryServiceImp, getWANIfListJni)(env(), self()); }},
+        {"getWANIfStatusJni", [&] { return ACC(AccessInfoQueryServiceImp, getWANIfStatusJni)(env(), self(), -3); }},
+        {"getWanIfBandwidthJni", [&] { return ACC(AccessInfoQueryServiceImp, getWanIfBandwidthJni)(env(), self(), -3); }},
+        {"getPONIfPhyStatusJni", [&] { return ACC(AccessInfoQueryServiceImp, getPONIfPhyStatusJni)(env(), self()); }},
+        {"getPONIfRegisterStatusJni", [&] { return ACC(AccessInfoQueryServiceImp, getPONIfRegisterStatusJni)(env(), self()); }}};
     for (const auto &c : cases) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_getWANIfList, [&c](char *r) { return Write(r, 1280, c.text, c.fill, c.result); });
@@ -64,13 +69,8 @@ TEST_F(AccessTest, GatewayRepliesAreKeptWholeOrReplaced) {
         ZSIM_SCRIPT(zivra_getWanIfBandwidth, [&c](int, char *r) { return Write(r, 256, c.text, c.fill, c.result); });
         ZSIM_SCRIPT(zivra_getPONIfPhyStatus, [&c](char *f) { return Write(f, 150, c.text, c.fill, c.result); });
         ZSIM_SCRIPT(zivra_getPONIfRegisterStatus, [&c](char *f) { return Write(f, 40, c.text, c.fill, c.result); });
-        jstring got = c.method == 0   ? ACC(AccessInfoQueryServiceImp, getWANIfListJni)(env(), self())
-                      : c.method == 1 ? ACC(AccessInfoQueryServiceImp, getWANIfStatusJni)(env(), self(), -3)
-                      : c.method == 2 ? ACC(AccessInfoQueryServiceImp, getWanIfBandwidthJni)(env(), self(), -3)
-                      : c.method == 3 ? ACC(AccessInfoQueryServiceImp, getPONIfPhyStatusJni)(env(), self())
-                                      : ACC(AccessInfoQueryServiceImp, getPONIfRegisterStatusJni)(env(), self());
-        EXPECT_EQ(Text(got), c.reply) << names[c.method];
-        EXPECT_EQ(Lines(), AtLevel2({Leave(names[c.method], c.reply)}));
+        EXPECT_EQ(Text(methods[c.method].second()), c.reply) << methods[c.method].first;
+        EXPECT_EQ(Lines(), AtLevel2({Leave(methods[c.method].first, c.reply)}));
     }
 }
 
@@ -90,13 +90,11 @@ TEST_F(AccessTest, CountersPrintWhole) {
         ZSIM_SCRIPT(zivra_getUplinkIfStats, [&c](uint32_t *us, uint32_t *ds) {
             return *us = static_cast<uint32_t>(c.us), *ds = static_cast<uint32_t>(c.ds), c.result;
         });
-        if (c.wide) {
-            EXPECT_EQ(Text(ACC(AccessInfoQueryServiceImp, getWANIfStatsJni)(env(), self(), -2147483647 - 1)), c.reply);
-            EXPECT_EQ(Lines(), AtLevel2({Leave("getWANIfStatsJni", c.reply)}));
-        } else {
-            EXPECT_EQ(Text(ACC(AccessInfoQueryServiceImp, getUplinkIfStatsJni)(env(), self())), c.reply);
-            EXPECT_EQ(Lines(), AtLevel2({"wanGetIfStatsJni: return json = " + c.reply + "  leave============>\n"}));
-        }
+        const std::string got = Text(c.wide ? ACC(AccessInfoQueryServiceImp, getWANIfStatsJni)(env(), self(), -2147483647 - 1)
+                                            : ACC(AccessInfoQueryServiceImp, getUplinkIfStatsJni)(env(), self()));
+        EXPECT_EQ(got, c.reply);
+        EXPECT_EQ(Lines(), AtLevel2({c.wide ? Leave("getWANIfStatsJni", c.reply)
+                                            : "wanGetIfStatsJni: return json = " + c.reply + "  leave============>\n"}));
     }
 }
 

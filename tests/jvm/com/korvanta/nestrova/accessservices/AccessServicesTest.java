@@ -4,42 +4,29 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.google.gson.JsonElement;
-import com.google.gson.JsonObject;
 import com.korvanta.nestrova.testing.Bridge;
 import java.math.BigInteger;
-import java.util.List;
 import org.junit.jupiter.api.Test;
 
-/** The uplink and diagnostics through the real library and the simulated gateway; every change is undone. */
+/** One round trip per class through the simulated gateway; every change is undone. */
 class AccessServicesTest {
-    static {
-        Bridge.load();
-    }
-
-    private final AccessInfoQueryServiceImp info = new AccessInfoQueryServiceImp();
-
     @Test
-    void uplinkQueriesAndAWanConnectionAddedChangedAndDeleted() {
-        int inet = info.getInternetWANIndexJni();
-        BigInteger ds = Bridge.json(info.getWANIfStatsJni(inet), 0).get("DsStats").getAsBigInteger();
-        assertTrue(ds.compareTo(BigInteger.valueOf(4294967295L)) > 0, ds.toString());
-        List<String> keys = List.copyOf(Bridge.json(info.getWANIfInfoJni(inet), 0).keySet());
-        assertEquals(List.of(32, "ServiceList"), List.of(keys.size(), keys.get(31)));
+    void oneRoundTripPerClass() {
+        Bridge.load();
+        AccessInfoQueryServiceImp info = new AccessInfoQueryServiceImp();
+        BigInteger ds = Bridge.json(info.getWANIfStatsJni(info.getInternetWANIndexJni()), 0).get("DsStats")
+                .getAsBigInteger();
+        assertTrue(ds.compareTo(BigInteger.valueOf(4294967295L)) > 0, ds.toString());  // 64 bits reach Java
+
         WanConfigServiceImp config = new WanConfigServiceImp();
         assertEquals(0, config.addWANIfJni("OTHER", "IP_Bridged", "46"));
         int wan = -1;
-        for (JsonElement e : Bridge.json(info.getWANIfListJni(), 0).getAsJsonArray("List")) {
-            JsonObject o = e.getAsJsonObject();
-            if (o.get("ServiceList").getAsString().equals("OTHER")) wan = o.get("WANIndex").getAsInt();
-        }
-        assertEquals(0, config.setWANIfJni(wan, "VLANIDMark=47;NATEnabled=false"));
-        assertEquals("47", Bridge.json(info.getWANIfInfoJni(wan), 0).get("VLANIDMark").getAsString());
+        for (JsonElement e : Bridge.json(info.getWANIfListJni(), 0).getAsJsonArray("List"))
+            if (e.getAsJsonObject().get("ServiceList").getAsString().equals("OTHER"))
+                wan = e.getAsJsonObject().get("WANIndex").getAsInt();
         assertEquals(0, config.deleteWANIfJni(wan));
         assertEquals("{\"Result\":-1}", info.getWANIfInfoJni(wan));
-    }
 
-    @Test
-    void diagnosticsReportTheirRuns() {
         IPPingDiagnosticsServiceImp ping = new IPPingDiagnosticsServiceImp();
         assertEquals(0, ping.startIPPingDiagnosticsJni(4, "gw.example", ""));
         assertEquals(4, Bridge.json(ping.getIPPingDiagnosticsResultJni()).get("SuccessCount").getAsInt());
