@@ -1,8 +1,6 @@
 // TrafficMirrorServiceImp, TrafficForwardServiceImp and TrafficDetailProcessServiceImp: lists and adds.
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp.h"
@@ -60,10 +58,7 @@ TEST_F(TrafficRulesTest, RuleLists) {
             return c.result;
         });
         ZSIM_SCRIPT(zivra_getForwardRuleInfoJni, [&c, &fwd](ForwardRuleRecord **list, int *count) {
-            if (c.list) *list = HeapList(std::vector<ForwardRuleRecord>(2, fwd));
-            *count = c.count;
-            return c.result;
-        });
+            return *list = c.list ? HeapList(std::vector<ForwardRuleRecord>(2, fwd)) : nullptr, *count = c.count, c.result; });
         if (c.want.empty()) FailCallocAfter(0);
         const std::string name = c.mirror ? "getMirroRuleInfoJni" : "getForwardRuleInfoJni";
         const std::string got = Text(c.mirror ? TS(TrafficMirrorServiceImp, getMirroRuleInfoJni)(env(), self())
@@ -174,10 +169,7 @@ TEST_F(TrafficRulesTest, HttpAddChecksThenJoinsTheLists) {
         {1, jni.Str("up"), -1, nullptr, -1, "", m + ": direction[up] out of range ==========>"},
         {1, jni.Str("UP "), -1, nullptr, -1, "", m + ": direction[UP ] out of range ==========>"},
         {1, jni.Str("UP"), 0, nullptr, -1, "", m + ": Get jstring fail ==========>"},
-        {1, jni.Str("UP"), 1, nullptr, -1, "", m + ": Get jstring fail ==========>"},
-        {1, jni.Str("UP"), 2, nullptr, -1, "", m + ": Get jstring fail ==========>"},
         {65535, jni.Str("ALL"), -1, jni.Strs({"GET", "POST"}), 6, "GET,POST", ""},
-        {1, jni.Str("DOWN"), -1, jni.Strs({""}), 6, "", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({}), 6, "", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({"", "GET"}), 6, "GET", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({"GET", "", "POST"}), 6, "GET,,POST", ""},

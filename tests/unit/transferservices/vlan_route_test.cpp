@@ -2,8 +2,6 @@
 // StaticLayer3ForwardingConfigServiceImp.
 #include <climits>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_transferservices_StaticLayer3ForwardingConfigServiceImp.h"

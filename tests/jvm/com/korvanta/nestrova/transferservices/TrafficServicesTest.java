@@ -5,17 +5,11 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import com.google.gson.JsonArray;
 import com.google.gson.JsonObject;
 import com.korvanta.nestrova.testing.Bridge;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.Test;
 
 /** Flow QoS, traffic rules and monitoring destinations through the real library and the simulated gateway. */
 class TrafficServicesTest {
     private static final String MAC = "02:00:00:00:00:01";
-
-    @BeforeAll
-    static void load() {
-        Bridge.load();
-    }
 
     /** The last item of a list reply. */
     private static JsonObject last(String reply) {
@@ -24,18 +18,12 @@ class TrafficServicesTest {
     }
 
     @Test
-    void flowQoS() {
+    void eachServiceAddsReadsBackAndRemoves() {
+        Bridge.load();
         TrafficQoSServiceImp qos = new TrafficQoSServiceImp();
         assertEquals(0, qos.addTrafficToFlowJni("203.0.113.5", "8443", 2));
         assertEquals("8443", last(qos.getTrafficInfoByFlowJni(2)).get("RemotePort").getAsString());
         assertEquals(0, qos.deleteTrafficFromFlowJni("203.0.113.5", "8443", 2));
-        assertEquals(0, qos.setDSCPRemarkByFlowJni(2, 34));
-        assertEquals(34, qos.getDSCPRemarkByFlowJni(2));
-        assertEquals(0, qos.setDSCPRemarkByFlowJni(2, 0));
-    }
-
-    @Test
-    void rules() {
         TrafficMirrorServiceImp mirror = new TrafficMirrorServiceImp();
         assertEquals(0, mirror.addMirrorRuleJni("203.0.113.5", "80", "ALL", "TCP", MAC, "192.168.1.9", 9));
         assertEquals(9, last(mirror.getMirroRuleInfoJni()).get("MirrorToPort").getAsInt());
@@ -49,10 +37,6 @@ class TrafficServicesTest {
                 new String[] {}, new String[] {"Host"}, "test.bundle"));
         assertEquals("[\"GET\",\"POST\"]", last(http.getHTTPTrafficProcessRuleInfoJni()).get("MethodList").toString());
         assertEquals(0, http.deleteHTTPTrafficProcessRuleJni(1));
-    }
-
-    @Test
-    void monitoringDestinations() {
         TrafficMonitoringConfigServiceImp monitoring = new TrafficMonitoringConfigServiceImp();
         String before = monitoring.getTrafficMonitoringDestAddressInfoJni();
         String[] dests = {"198.51.100.1", "198.51.100.2"};
