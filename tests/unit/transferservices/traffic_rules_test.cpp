@@ -54,9 +54,7 @@ TEST_F(TrafficRulesTest, RuleLists) {
         ZSIM_SCRIPT(zivra_getMirroRuleInfoJni, [&c](MirrorRuleRecord **list, int *count) {
             EXPECT_TRUE(*list == nullptr && *count == 0);
             if (c.list) *list = HeapList(c.mirrors);
-            *count = c.count;
-            return c.result;
-        });
+            return *count = c.count, c.result; });
         ZSIM_SCRIPT(zivra_getForwardRuleInfoJni, [&c, &fwd](ForwardRuleRecord **list, int *count) {
             return *list = c.list ? HeapList(std::vector<ForwardRuleRecord>(2, fwd)) : nullptr, *count = c.count, c.result; });
         if (c.want.empty()) FailCallocAfter(0);
@@ -65,8 +63,7 @@ TEST_F(TrafficRulesTest, RuleLists) {
                                               : TS(TrafficForwardServiceImp, getForwardRuleInfoJni)(env(), self()));
         if (c.want.empty() && !ArmedCallocFailureHandedOut()) continue;  // calloc cannot fail in this build
         EXPECT_EQ(got, c.want);
-        EXPECT_EQ(Lines(), AtLevel2({"\r\n" + name + " enter ==========>",
-                                     "\r\n" + name + ": return json = " + c.want + " leave ==========>\n"}));
+        EXPECT_EQ(Lines(), AtLevel2({"\r\n" + name + " enter ==========>", "\r\n" + name + ": return json = " + c.want + " leave ==========>\n"}));
     }
 }
 
@@ -104,8 +101,7 @@ TEST_F(TrafficRulesTest, AddsPassTextsUntouchedOrRefuseNull) {
     }
 }
 
-std::string Item(const char *address, const std::string &methods, const std::string &codes,
-                 const std::string &headers) {
+std::string Item(const char *address, const std::string &methods, const std::string &codes, const std::string &headers) {
     return std::string("{\"RemoteAddress\":\"") + address + "\",\"RemotePort\":\"80\",\"Direction\":\"UP\","
            "\"HostMAC\":\"m\",\"MethodList\":[" + methods + "],\"StatuscodeList\":[" + codes + "],\"HeaderList\":[" +
            headers + "],\"BundleName\":\"b\"}";
@@ -146,9 +142,7 @@ TEST_F(TrafficRulesTest, HttpRuleList) {
         ZSIM_SCRIPT(zivra_getHTTPTrafficProcessRuleInfoJni, [&c](HTTPProcessRuleRecord **list, int *count) {
             EXPECT_TRUE(*list == nullptr && *count == 0);
             if (c.list) *list = HeapList(c.rules);
-            *count = c.count;
-            return c.result;
-        });
+            return *count = c.count, c.result; });
         if (c.failCallocAfter >= 0) FailCallocAfter(c.failCallocAfter);
         const std::string got = Text(HTTP(getHTTPTrafficProcessRuleInfoJni)(env(), self()));
         if (c.failCallocAfter >= 0 && !ArmedCallocFailureHandedOut()) continue;  // no failing calloc here
