@@ -72,6 +72,7 @@ TEST_F(TrafficQoSTest, TrafficList) {
         {2, 1, {a}, true, kFail},  // freed all the same
         {0, 5, {x, x, x, x, x}, true, five.substr(0, 1535)},
         {0, 1, {a}, true, ""},  // no heap for the reply
+        {1, 1, {a}, true, ""},
     };
     for (const auto &c : cases) {
         zsim::Reset();

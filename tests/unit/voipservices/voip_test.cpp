@@ -31,7 +31,7 @@ TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHa
         ZSIM_SCRIPT(zivra_deleteVoIPMonitoriEvent, [](const VoIPEventSubscription *) { return 8; });
         if (c.fail_alloc) FailCallocAfter(0);
         const int rc = c.sub ? VOIP(VoIPInfoSubscribeServiceImp, subscribeVoIPEventJni)(env(), self(), c.name, c.events)
-                  : VOIP(VoIPInfoSubscribeServiceImp, unSubscribeVoIPEventJni)(env(), self(), c.name, c.events);
+                             : VOIP(VoIPInfoSubscribeServiceImp, unSubscribeVoIPEventJni)(env(), self(), c.name, c.events);
         if (c.fail_alloc) SKIP_UNLESS_CALLOC_FAILED();
         const bool called = !c.record.empty();
         EXPECT_EQ(rc, called ? 8 : -1) << c.record;
