@@ -61,14 +61,12 @@ TEST_F(AddressServicesTest, PortMappingListNestsEachUsedWanEntryAndFreesTheTable
             t->Entry[e].MapCount = c.counts[e];
             if (c.counts[e] <= 0) continue;
             want += (want.back() == '[' ? "" : ",") + ("{\"WANName\":\"" + name.substr(0, 64) + "\",\"MapList\":[");
-            for (int i = 0; i < std::min(c.counts[e], 64); ++i)
-                want += (i ? "," : "") + Mapping(t->Entry[e].Maps[i], c.len);
+            for (int i = 0; i < std::min(c.counts[e], 64); ++i) want += (i ? "," : "") + Mapping(t->Entry[e].Maps[i], c.len);
             want += "]}";
         }
         want = c.fail_alloc ? "{\"Result\":-1,\"FailReason\":\"malloc fail fail\"}"
                : c.result != 0 || !t ? "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}" : want + "]}";
-        ZSIM_SCRIPT(zivra_getPortMappingInfo,
-                    [&](PortMappingTable **out) { EXPECT_EQ(*out, nullptr); *out = t; return c.result; });
+        ZSIM_SCRIPT(zivra_getPortMappingInfo, [&](PortMappingTable **out) { EXPECT_EQ(*out, nullptr); *out = t; return c.result; });
         if (c.fail_alloc) FailCallocAfter(0);
         const std::string reply = Text(ADDR(PortMappingQueryServiceImp, getPortMappingInfoJni)(env(), self()));
         if (c.fail_alloc) SKIP_UNLESS_CALLOC_FAILED();
@@ -88,10 +86,8 @@ TEST_F(AddressServicesTest, SettersCopyOrBorrowTheirTextsAndStopAtTheFirstMissin
          {"setLANHostIPJni   JstringToPchar============>\n", "setLANHostIPJni  enter============>\n",
           "setLANHostIPJni: return value = 6   leave============>\n"}},
         {1, jni.Str("1"), jni.Str("x"), jni.BadStr(), "",
-         {"setLANDHCPInfoJni JstringToPchar============>\n",
-          "setLANDHCPInfoJni: Get jstring DHCPEndIP fail leave============>\n"}},
-        {2, jni.Str("TCP"), jni.Str("h"), nullptr,
-         "addPortMapping(value1=-1 value2=2 value3=-3 text1=\"TCP\" text2=\"h\")",
+         {"setLANDHCPInfoJni JstringToPchar============>\n", "setLANDHCPInfoJni: Get jstring DHCPEndIP fail leave============>\n"}},
+        {2, jni.Str("TCP"), jni.Str("h"), nullptr, "addPortMapping(value1=-1 value2=2 value3=-3 text1=\"TCP\" text2=\"h\")",
          {"addPortMappingJni: enter============>\n", "addPortMappingJni: return json = 6 leave============>\n"}},
         {2, jni.Str("TCP"), jni.BadStr(), nullptr, "", {"addPortMappingJni: enter============>\n"}}};
     for (const auto &c : cases) {
@@ -100,16 +96,14 @@ TEST_F(AddressServicesTest, SettersCopyOrBorrowTheirTextsAndStopAtTheFirstMissin
         ZSIM_SCRIPT(zivra_setLANDHCPInfo, [](const char *, const char *, const char *, int) { return 6; });
         ZSIM_SCRIPT(zivra_addPortMapping, [](int, int, int, const char *, const char *) { return 6; });
         const size_t released = jni.release_points().size();
-        const jint rc =
-            c.m == 0   ? ADDR(LANIPConfigServiceImp, setLANHostIPJni)(env(), self(), c.a, c.b)
+        const jint rc = c.m == 0 ? ADDR(LANIPConfigServiceImp, setLANHostIPJni)(env(), self(), c.a, c.b)
             : c.m == 1 ? ADDR(LANIPConfigServiceImp, setLANDHCPInfoJni)(env(), self(), c.a, c.b, c.c, -3)
                        : ADDR(PortMappingConfigServiceImp, addPortMappingJni)(env(), self(), -1, 2, -3, c.a, c.b);
         EXPECT_EQ(rc, c.seen.empty() ? -1 : 6);
         EXPECT_EQ(Calls(), Strings(!c.seen.empty(), c.seen));
         EXPECT_EQ(Lines(), AtLevel2(c.lines));
         // Borrowed texts go back after the gateway call, copied ones before it.
-        for (size_t i = released; i < jni.release_points().size(); ++i)
-            EXPECT_EQ(jni.release_points()[i], c.m == 2 ? Calls().size() : 0u);
+        for (size_t i = released; i < jni.release_points().size(); ++i) EXPECT_EQ(jni.release_points()[i], c.m == 2 ? Calls().size() : 0u);
     }
 }
 

@@ -2,8 +2,6 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_transferservices_TrafficMonitoringConfigServiceImp.h"
@@ -52,8 +50,7 @@ TEST_F(TrafficQoSTest, DscpIsReadFromItsTextWithNoLeaveLine) {
         ZSIM_SCRIPT(zivra_getDSCPRemarkByFlowJni, [&c](char *dscp, int) {
             EXPECT_EQ(std::string(dscp, 32), "0" + std::string(31, '\0'));
             if (c.written) snprintf(dscp, 32, "%s", c.written);
-            return -1;  // not looked at
-        });
+            return -1; });  // not looked at
         EXPECT_EQ(QOS(getDSCPRemarkByFlowJni)(env(), self(), 2), c.want);
         EXPECT_EQ(Lines(), AtLevel2({"\r\ngetDSCPRemarkByFlowJni enter ==========>\n"}));
     }
@@ -83,9 +80,7 @@ TEST_F(TrafficQoSTest, TrafficList) {
             EXPECT_TRUE(*list == nullptr && *count == 0 && flow == 9);
             if (c.list) *list = static_cast<FlowTrafficEntry *>(malloc(sizeof(FlowTrafficEntry) * (c.entries.size() + 1)));
             if (c.list && !c.entries.empty()) memcpy(*list, c.entries.data(), sizeof(FlowTrafficEntry) * c.entries.size());
-            *count = c.count;
-            return c.result;
-        });
+            return *count = c.count, c.result; });
         if (c.want.empty()) FailCallocAfter(0);
         const std::string got = Text(QOS(getTrafficInfoByFlowJni)(env(), self(), 9));
         if (c.want.empty() && !ArmedCallocFailureHandedOut()) continue;  // calloc cannot fail in this build
@@ -109,8 +104,7 @@ TEST_F(TrafficQoSTest, MonitoringDestinationList) {
         cut += "\"]}";
     }
     const struct { int result; std::vector<Entry> entries; int failCallocAfter; std::string want; } cases[] = {
-        {0, {{0, "A", 2, {"a", "b"}}, {2, "B", 1, {"c"}}}, -1,
-         "{\"Result\":0,\"List\":[{\"BundleName\":\"A\",\"DestAddressList\":[\"a\",\"b\"]},"
+        {0, {{0, "A", 2, {"a", "b"}}, {2, "B", 1, {"c"}}}, -1, "{\"Result\":0,\"List\":[{\"BundleName\":\"A\",\"DestAddressList\":[\"a\",\"b\"]},"
          "{\"BundleName\":\"B\",\"DestAddressList\":[\"c\"]}]}"},
         {0, {{5, "E", 1, {"e"}}}, -1, "{\"Result\":0,\"List\":[{\"BundleName\":\"E\",\"DestAddressList\":[\"e\"]}]}"},
         {0, {{0, "A", 0, {"a"}}, {1, "B", -2, {"b"}}, {2, "", 1, {"c"}}}, -1, "{\"Result\":0,\"List\":[]}"},
@@ -127,8 +121,7 @@ TEST_F(TrafficQoSTest, MonitoringDestinationList) {
                 table[e.at].Count = e.count;
                 for (size_t j = 0; j < e.dests.size(); ++j) memcpy(table[e.at].Dest[j], e.dests[j].data(), e.dests[j].size());
             }
-            return c.result;
-        });
+            return c.result; });
         if (c.failCallocAfter >= 0) FailCallocAfter(c.failCallocAfter);
         const std::string got = Text(MON(getTrafficMonitoringDestAddressInfoJni)(env(), self()));
         if (c.failCallocAfter >= 0 && !ArmedCallocFailureHandedOut()) continue;  // calloc cannot fail in this build

@@ -2,8 +2,6 @@
 // StaticLayer3ForwardingConfigServiceImp.
 #include <climits>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_transferservices_StaticLayer3ForwardingConfigServiceImp.h"
@@ -79,8 +77,7 @@ TEST_F(VlanRouteTest, ListReplies) {
             ZSIM_SCRIPT(zivra_getIPv6Layer3ForwardingStaticConfigInfo, fill);
             EXPECT_EQ(Text(q.fn(env(), self())), want) << q.method << ": " << c.name;
             EXPECT_EQ(Calls(), Strings{q.op + "(count=0)"});
-            EXPECT_EQ(Lines(), AtLevel2({q.method + "  enter============>\n",
-                                         q.method + ": return json = " + want + "   leave============>\n"}));
+            EXPECT_EQ(Lines(), AtLevel2({q.method + "  enter============>\n", q.method + ": return json = " + want + "   leave============>\n"}));
         }
     }
 }
@@ -136,8 +133,7 @@ TEST_F(VlanRouteTest, AddedRoutesAreWholeZeroedRecords) {
         {false, {jni.Str(d25), jni.Str("255.0.0.0"), jni.Str("192.168.1.1"), jni.Str(i40)},
          image(96, {{4, d25.substr(0, 19)}, {24, "255.0.0.0"}, {44, "192.168.1.1"}, {64, i40.substr(0, 31)}})},
         {false, {nullptr, jni.Str("b"), jni.Str("c"), jni.Str("d")}, ""},
-        {true, {jni.Str(p70), jni.Str(h50), jni.Str(i40)},
-         image(148, {{4, p70.substr(0, 63)}, {68, h50.substr(0, 44)}, {113, i40.substr(0, 31)}})},
+        {true, {jni.Str(p70), jni.Str(h50), jni.Str(i40)}, image(148, {{4, p70.substr(0, 63)}, {68, h50.substr(0, 44)}, {113, i40.substr(0, 31)}})},
         {true, {jni.Str("2001:db8::/32"), jni.Str("::1"), nullptr}, ""},
     };
     for (const auto &c : cases) {

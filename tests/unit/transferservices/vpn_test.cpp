@@ -1,8 +1,6 @@
 // L2TPVPNServiceImp.
 #include <cstring>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_transferservices_L2TPVPNServiceImp.h"
@@ -17,6 +15,7 @@ using Strings = std::vector<std::string>;
 
 TEST_F(VpnTest, Replies) {
     const std::string ips = "{\"Result\":0, \"ips\":[\"10.8.0.2\"]}";
+    const auto list = [&] { return JNI(getConnectedIpListJni)(env(), self()); };
     // seen: the gateway's call ("" for none); error: the line between enter
     // and leave; ips: the connected-address text the gateway hands back.
     const struct { std::string method; std::function<jstring()> call; std::string reply, seen, error; const char *ips; } cases[] = {
@@ -24,15 +23,11 @@ TEST_F(VpnTest, Replies) {
          "{\"Result\":0}", "vpnOnJni(text1=\"a\" text2=\"b\" text3=\"c\")", "", nullptr},
         {"vpnOnJni", [&] { return JNI(vpnOnJni)(env(), self(), jni.Str("a"), nullptr, jni.Str("c")); }, "", "",
          "vpnOnJni: GetStringUTFChars = NULL\n", nullptr},
-        {"vpnOffJni", [&] { return JNI(vpnOffJni)(env(), self(), jni.Str("x")); }, "{\"Result\":0}",
-         "vpnOffJni(text=\"x\")", "", nullptr},
-        {"vpnOffJni", [&] { return JNI(vpnOffJni)(env(), self(), nullptr); }, "", "", "", nullptr},
-        {"getVpnStatCmdJni", [&] { return JNI(getVpnStatCmdJni)(env(), self()); }, "{\"Result\":0, \"Status\":-9}",
-         "getVpnStatCmdJni()", "", nullptr},
-        {"getConnectedIpListJni", [&] { return JNI(getConnectedIpListJni)(env(), self()); },
-         "{\"Result\":0, \"ips\":[]}", "getConnectedIpListJni(text=null)", "", nullptr},
-        {"getConnectedIpListJni", [&] { return JNI(getConnectedIpListJni)(env(), self()); }, ips,
-         "getConnectedIpListJni(text=null)", "", ips.c_str()},
+        {"vpnOffJni", [&] { return JNI(vpnOffJni)(env(), self(), jni.Str("x")); }, "{\"Result\":0}", "vpnOffJni(text=\"x\")", "", nullptr},
+        {"getVpnStatCmdJni", [&] { return JNI(getVpnStatCmdJni)(env(), self()); }, "{\"Result\":0, \"Status\":-9}", "getVpnStatCmdJni()", "",
+         nullptr},
+        {"getConnectedIpListJni", list, "{\"Result\":0, \"ips\":[]}", "getConnectedIpListJni(text=null)", "", nullptr},
+        {"getConnectedIpListJni", list, ips, "getConnectedIpListJni(text=null)", "", ips.c_str()},
     };
     for (const auto &c : cases) {
         zsim::Reset();
@@ -44,9 +39,9 @@ TEST_F(VpnTest, Replies) {
         ZSIM_SCRIPT(zivra_getConnectedIpListJni, [&c](char **out) { return *out = c.ips ? strdup(c.ips) : *out, -9; });
         EXPECT_EQ(Text(c.call()), c.reply) << c.method;
         EXPECT_EQ(Calls(), Strings(!c.seen.empty(), c.seen)) << c.method;
-        const std::string leave = c.method == "getConnectedIpListJni" ? ": return " + c.reply + " leave============>\n"
-                                                                        : ": return json = " + c.reply + " leave ============>\n";
-        Strings lines = {c.method + ": enter============>\n", c.error, c.method + leave};
+        const bool ip = c.method == "getConnectedIpListJni";
+        Strings lines = {c.method + ": enter============>\n", c.error,
+                         c.method + (ip ? ": return " : ": return json = ") + c.reply + (ip ? " leave============>\n" : " leave ============>\n")};
         if (c.error.empty()) lines.erase(lines.begin() + 1);
         EXPECT_EQ(Lines(), AtLevel2(lines));
     }
@@ -69,10 +64,9 @@ TEST_F(VpnTest, DestinationRecords) {
             zsim::Reset();
             Strings seen;
             int mode_seen = 99;  // not called
-            const auto capture = [&](const VpnDestIPList *list, int mode) {
+            const auto capture = [&](const VpnDestIPList *list, int mode) {  // keeps the Count slots the gateway reads
                 for (int i = 0; i < list->Count; ++i) seen.emplace_back(list->DestIP[i], strnlen(list->DestIP[i], 256));
-                return mode_seen = mode, 6;
-            };
+                return mode_seen = mode, 6; };
             ZSIM_SCRIPT(zivra_addVpnDestIPJni, capture);
             ZSIM_SCRIPT(zivra_deleteVpnDestIPJni, capture);
             EXPECT_EQ((add ? JNI(addVpnDestIPJni) : JNI(deleteVpnDestIPJni))(env(), self(), c.array(), c.mode), 6);

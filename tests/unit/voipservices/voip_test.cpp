@@ -18,8 +18,7 @@ TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHa
     // The record as the gateway saw it, "" for no call.
     const struct { bool sub; jstring name; jobjectArray events; bool fail_alloc; std::string record; } cases[] = {
         {true, jni.Str("bnd"), jni.Strs({}), false, "bcon=\"bnd\" count=0 events=[]"},
-        {true, jni.Str("bnd"), jni.Strs({"a", "b", "c", "d"}), false,
-         "bcon=\"bnd\" count=4 events=[\"a\",\"b\",\"c\",\"d\"]"},
+        {true, jni.Str("bnd"), jni.Strs({"a", "b", "c", "d"}), false, "bcon=\"bnd\" count=4 events=[\"a\",\"b\",\"c\",\"d\"]"},
         // A fifth event is cut, and not even read; texts keep 255 characters.
         {false, jni.Str(n300), jni.Arr({jni.Str("a"), jni.Str(e300), jni.Str("c"), jni.Str("d"), jni.BadStr()}), false,
          "bcon=\"" + n300.substr(0, 255) + "\" count=4 events=[\"a\",\"" + e300.substr(0, 255) + "\",\"c\",\"d\"]"},
@@ -31,17 +30,15 @@ TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHa
         ZSIM_SCRIPT(zivra_addVoIPMonitorEvent, [](const VoIPEventSubscription *) { return 8; });
         ZSIM_SCRIPT(zivra_deleteVoIPMonitoriEvent, [](const VoIPEventSubscription *) { return 8; });
         if (c.fail_alloc) FailCallocAfter(0);
-        const int rc =
-            c.sub ? VOIP(VoIPInfoSubscribeServiceImp, subscribeVoIPEventJni)(env(), self(), c.name, c.events)
-                  : VOIP(VoIPInfoSubscribeServiceImp, unSubscribeVoIPEventJni)(env(), self(), c.name, c.events);
+        const int rc = c.sub ? VOIP(VoIPInfoSubscribeServiceImp, subscribeVoIPEventJni)(env(), self(), c.name, c.events)
+                             : VOIP(VoIPInfoSubscribeServiceImp, unSubscribeVoIPEventJni)(env(), self(), c.name, c.events);
         if (c.fail_alloc) SKIP_UNLESS_CALLOC_FAILED();
         const bool called = !c.record.empty();
         EXPECT_EQ(rc, called ? 8 : -1) << c.record;
         EXPECT_EQ(Calls(), Strings(called, (c.sub ? "addVoIPMonitorEvent(" : "deleteVoIPMonitoriEvent(") + c.record + ")"));
         const std::string m = c.sub ? "subscribeVoIPEventJni" : "unSubscribeVoIPEventJni";
         const std::string middle = !called ? "\n" + m + (c.sub ? ": alloc fail" : ": Alloc fail") + " ==========>\n"
-                                   : c.sub ? m + ": Bcon =" + Text(c.name) + " enter ==========>\n"
-                                           : m + ":Bcon =" + Text(c.name) + " ==========>\n";
+                                   : c.sub ? m + ": Bcon =" + Text(c.name) + " enter ==========>\n" : m + ":Bcon =" + Text(c.name) + " ==========>\n";
         EXPECT_EQ(Lines(), AtLevel2({"\n" + m + " enter ==========>\n", middle,
                                      "\n" + m + ":return " + std::to_string(rc) + " leave ==========>\n"}));
     }
@@ -63,9 +60,7 @@ TEST_F(VoipServicesTest, PotsListKeepsWithinItsTableOfThree) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_getPOTSInfo, [&](POTSLineRecord *t, int *count) {
             memcpy(t, kLines, sizeof kLines);
-            *count = c.count;
-            return c.result;
-        });
+            return *count = c.count, c.result; });
         if (c.fail_alloc) FailCallocAfter(0);
         const std::string reply = Text(VOIP(VoIPInfoQueryServiceImp, getPOTSInfoJni)(env(), self()));
         if (c.fail_alloc) SKIP_UNLESS_CALLOC_FAILED();

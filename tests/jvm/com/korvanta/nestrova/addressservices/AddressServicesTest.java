@@ -9,28 +9,22 @@ import org.junit.jupiter.api.Test;
 /** LAN addressing, DHCP and port mapping through the real library and the simulated gateway; every change is undone. */
 class AddressServicesTest {
     @Test
-    void lanAddressAndDhcpPoolAreSetAndReadBack() {
+    void lanAddressDhcpAndPortMappingAreSetAndReadBack() {
         Bridge.load();
+        LANIPConfigServiceImp lan = new LANIPConfigServiceImp();
+        assertEquals(0, lan.setLANHostIPJni("10.1.2.1", "255.255.0.0"));
+        assertEquals(0, lan.setLANDHCPInfoJni("0", "10.1.2.10", "10.1.2.90", 60));
         LANIPInfoQueryServiceImp info = new LANIPInfoQueryServiceImp();
-        LANIPConfigServiceImp config = new LANIPConfigServiceImp();
-        assertEquals(0, config.setLANHostIPJni("10.1.2.1", "255.255.0.0"));
-        assertEquals(0, config.setLANDHCPInfoJni("0", "10.1.2.10", "10.1.2.90", 60));
         assertEquals("{\"Result\":0,\"LocalIP\":\"10.1.2.1\",\"Submask\":\"255.255.0.0\"}", info.getLANHostIPJni());
         assertEquals("{\"Result\":0,\"EnableDHCPServer\":\"0\",\"DHCPStartIP\":\"10.1.2.10\",\"DHCPEndIP\":\"10.1.2.90\","
                 + "\"DHCPDuration\":60}", info.getLANDHCPInfoJni());
-        assertEquals(0, config.setLANHostIPJni("192.168.1.1", "255.255.255.0"));
-        assertEquals(0, config.setLANDHCPInfoJni("1", "192.168.1.2", "192.168.1.254", 86400));
-    }
-
-    @Test
-    void portMappingIsAddedSwitchedOffAndDeleted() {
-        Bridge.load();
+        assertEquals(0, lan.setLANHostIPJni("192.168.1.1", "255.255.255.0"));
+        assertEquals(0, lan.setLANDHCPInfoJni("1", "192.168.1.2", "192.168.1.254", 86400));
         PortMappingQueryServiceImp mappings = new PortMappingQueryServiceImp();
         PortMappingConfigServiceImp config = new PortMappingConfigServiceImp();
         String before = mappings.getPortMappingInfoJni();
         assertEquals(0, config.addPortMappingJni(3, 5000, 50, "TCP", "192.168.1.40"));
-        assertEquals(0, config.setPortMappingSwitchJni(3, 2, true)); // the connection's second mapping ever
-        assertEquals(0, config.setPortMappingSwitchJni(3, 2, false));
+        assertEquals(0, config.setPortMappingSwitchJni(3, 2, false)); // the connection's second mapping ever
         assertTrue(mappings.getPortMappingInfoJni().endsWith("{\"PortMappingIndex\":2,\"PortMappingEnabled\":\"0\","
                 + "\"ExternalPort\":5000,\"InternalPort\":50,\"PortMappingProtocol\":\"TCP\","
                 + "\"InternalClient\":\"192.168.1.40\"}]}]}"));

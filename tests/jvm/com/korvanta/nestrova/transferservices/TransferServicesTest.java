@@ -1,21 +1,19 @@
 package com.korvanta.nestrova.transferservices;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.google.gson.JsonArray;
 import com.google.gson.JsonObject;
 import com.korvanta.nestrova.testing.Bridge;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.Test;
 
-/** Flow QoS, traffic rules and monitoring destinations through the real library and the simulated gateway. */
-class TrafficServicesTest {
+/**
+ * Each transfer service through the real library and the simulated gateway: one round trip per class, every change
+ * undone.
+ */
+class TransferServicesTest {
     private static final String MAC = "02:00:00:00:00:01";
-
-    @BeforeAll
-    static void load() {
-        Bridge.load();
-    }
 
     /** The last item of a list reply. */
     private static JsonObject last(String reply) {
@@ -24,7 +22,8 @@ class TrafficServicesTest {
     }
 
     @Test
-    void flowQoS() {
+    void eachServiceAddsReadsBackAndRemoves() {
+        Bridge.load();
         TrafficQoSServiceImp qos = new TrafficQoSServiceImp();
         assertEquals(0, qos.addTrafficToFlowJni("203.0.113.5", "8443", 2));
         assertEquals("8443", last(qos.getTrafficInfoByFlowJni(2)).get("RemotePort").getAsString());
@@ -32,10 +31,6 @@ class TrafficServicesTest {
         assertEquals(0, qos.setDSCPRemarkByFlowJni(2, 34));
         assertEquals(34, qos.getDSCPRemarkByFlowJni(2));
         assertEquals(0, qos.setDSCPRemarkByFlowJni(2, 0));
-    }
-
-    @Test
-    void rules() {
         TrafficMirrorServiceImp mirror = new TrafficMirrorServiceImp();
         assertEquals(0, mirror.addMirrorRuleJni("203.0.113.5", "80", "ALL", "TCP", MAC, "192.168.1.9", 9));
         assertEquals(9, last(mirror.getMirroRuleInfoJni()).get("MirrorToPort").getAsInt());
@@ -49,10 +44,6 @@ class TrafficServicesTest {
                 new String[] {}, new String[] {"Host"}, "test.bundle"));
         assertEquals("[\"GET\",\"POST\"]", last(http.getHTTPTrafficProcessRuleInfoJni()).get("MethodList").toString());
         assertEquals(0, http.deleteHTTPTrafficProcessRuleJni(1));
-    }
-
-    @Test
-    void monitoringDestinations() {
         TrafficMonitoringConfigServiceImp monitoring = new TrafficMonitoringConfigServiceImp();
         String before = monitoring.getTrafficMonitoringDestAddressInfoJni();
         String[] dests = {"198.51.100.1", "198.51.100.2"};
@@ -60,5 +51,26 @@ class TrafficServicesTest {
         assertEquals(2, last(monitoring.getTrafficMonitoringDestAddressInfoJni()).getAsJsonArray("DestAddressList").size());
         assertEquals(0, monitoring.deleteTrafficMonitoringDestAddressJni(dests, "test.bundle"));
         assertEquals(before, monitoring.getTrafficMonitoringDestAddressInfoJni());
+
+        TransferQueryServiceImp query = new TransferQueryServiceImp();
+        VLANBindConfigServiceImp vlan = new VLANBindConfigServiceImp();
+        assertEquals(0, vlan.setVLANBindJni("LAN1", "10/20;30/40"));
+        assertTrue(query.getVLANBindInfoJni().contains("{\"LanInterface\":\"LAN1\",\"Bind\":\"10/20;30/40\"}"));
+        assertEquals(0, vlan.clearVLANBindJni("LAN1"));
+
+        StaticLayer3ForwardingConfigServiceImp routes = new StaticLayer3ForwardingConfigServiceImp();
+        String v4 = query.getLayer3ForwardingCurrentJni();
+        assertEquals(0, routes.addLayer3ForwardingStaticJni("172.20.0.0", "255.255.0.0", "192.168.1.2", "br0"));
+        int added = last(query.getLayer3ForwardingCurrentJni()).get("Index").getAsInt();
+        assertEquals(0, routes.deleteLayer3ForwardingStaticJni(added));
+        assertEquals(v4, query.getLayer3ForwardingStaticConfigInfoJni());
+
+        L2TPVPNServiceImp vpn = new L2TPVPNServiceImp();
+        String[] ips = {"10.9.0.1", "10.9.0.2"};
+        assertEquals("{\"Result\":0}", vpn.vpnOnJni("lns.example", "user", "secret"));
+        assertEquals(0, vpn.addVpnDestIPJni(ips, 1));
+        assertEquals("{\"Result\":0, \"ips\":[\"10.9.0.1\",\"10.9.0.2\"]}", vpn.getConnectedIpListJni());
+        assertEquals(0, vpn.deleteVpnDestIPJni(ips, 0));
+        assertEquals("{\"Result\":0}", vpn.vpnOffJni("user"));
     }
 }
