@@ -87,6 +87,6 @@ Java_com_korvanta_nestrova_commservices_DeviceSecretInfoQueryServiceImp_getDevic
     memset(value, 0, sizeof value);
     BRIDGE_LOG("getDeviceDefaultSSID1PasswordJni  enter============>\n");
     ReadValue(&zivra_getDeviceDefaultSSID1Password, value);
-    BRIDGE_LOG("getDeviceDefaultSSID1PasswordJni: return String = %s   leave============>\n", value);
+    BRIDGE_LOG("getDeviceDefaultSSID1PasswordJni: return string = %s   leave============>\n", value);
     return env->NewStringUTF(value);
 }

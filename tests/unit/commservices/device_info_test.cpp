@@ -62,7 +62,7 @@ TEST_F(DeviceInfoTest, TextRepliesShortFullAndFailed) {
         {DS(getDeviceDefaultWebPasswordJni), "getdefaultwebpassword", nullptr,
          "getdefaultwebpasswordJni: return string = |   "},
         {DS(getDeviceDefaultSSID1PasswordJni), "getDeviceDefaultSSID1Password", "getDeviceDefaultSSID1PasswordJni  ",
-         "getDeviceDefaultSSID1PasswordJni: return String = |   "},
+         "getDeviceDefaultSSID1PasswordJni: return string = |   "},
     };
     const struct {
         int result;
