@@ -16,6 +16,7 @@ namespace {
 struct Recorder {
     std::mutex mu;
     bool recording = true;
+    int null_texts = 0;
     std::vector<Call> calls;
     std::vector<LogLine> log;
     std::map<std::string, std::shared_ptr<void>> scripts;
@@ -56,6 +57,7 @@ void Reset() {
         r.log.clear();
         r.scripts.clear();
         r.recording = true;
+        r.null_texts = 0;
     }
     ResetGateway();
 }
@@ -95,8 +97,21 @@ void Record(const char *op, const char *fmt, ...) {
     if (R().recording) R().calls.push_back(Call{op, std::move(args)});
 }
 
-std::string Quote(const char *text) {
+std::string QuoteOptional(const char *text) {
     return text == nullptr ? std::string("(null)") : "\"" + std::string(text) + "\"";
+}
+
+std::string Quote(const char *text) {
+    if (text == nullptr) {
+        std::lock_guard<std::mutex> lock(R().mu);
+        ++R().null_texts;
+    }
+    return QuoteOptional(text);
+}
+
+int NullTexts() {
+    std::lock_guard<std::mutex> lock(R().mu);
+    return R().null_texts;
 }
 
 }  // namespace zsim

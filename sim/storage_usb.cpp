@@ -282,7 +282,7 @@ extern "C" int zivra_usbUnregister(int client, int session, const char *bundleNa
 
 extern "C" int zivra_usbOpen(int client, int session, const char *bundleName, int devId, int *handle) {
     zsim::Record("usbOpen", "client=%d session=%d bundle=%s devId=%d handle=%d", client, session,
-                 zsim::Quote(bundleName).c_str(), devId, *handle);
+                 zsim::QuoteOptional(bundleName).c_str(), devId, *handle);
     ZSIM_RUN_SCRIPT(zivra_usbOpen, client, session, bundleName, devId, handle);
     std::lock_guard<std::mutex> lock(mu);
     UsbDevice *d = Device(devId);
@@ -305,7 +305,7 @@ extern "C" int zivra_usbClose(int handle) {
 
 extern "C" int zivra_usbLock(int client, int session, const char *bundleName, int devId) {
     zsim::Record("usbLock", "client=%d session=%d bundle=%s devId=%d", client, session,
-                 zsim::Quote(bundleName).c_str(), devId);
+                 zsim::QuoteOptional(bundleName).c_str(), devId);
     ZSIM_RUN_SCRIPT(zivra_usbLock, client, session, bundleName, devId);
     std::lock_guard<std::mutex> lock(mu);
     UsbDevice *d = Device(devId);
@@ -317,7 +317,7 @@ extern "C" int zivra_usbLock(int client, int session, const char *bundleName, in
 
 extern "C" int zivra_usbUnlock(int client, int session, const char *bundleName, int devId) {
     zsim::Record("usbUnlock", "client=%d session=%d bundle=%s devId=%d", client, session,
-                 zsim::Quote(bundleName).c_str(), devId);
+                 zsim::QuoteOptional(bundleName).c_str(), devId);
     ZSIM_RUN_SCRIPT(zivra_usbUnlock, client, session, bundleName, devId);
     std::lock_guard<std::mutex> lock(mu);
     UsbDevice *d = Device(devId);
@@ -329,7 +329,7 @@ extern "C" int zivra_usbUnlock(int client, int session, const char *bundleName, 
 // The number of bytes waiting to be read, or -1 for a handle not open.
 extern "C" int zivra_usbDataAvailable(int client, int session, const char *bundleName, int handle) {
     zsim::Record("usbDataAvailable", "client=%d session=%d bundle=%s handle=%d", client, session,
-                 zsim::Quote(bundleName).c_str(), handle);
+                 zsim::QuoteOptional(bundleName).c_str(), handle);
     ZSIM_RUN_SCRIPT(zivra_usbDataAvailable, client, session, bundleName, handle);
     std::lock_guard<std::mutex> lock(mu);
     const UsbDevice *d = Opened(handle);
@@ -339,7 +339,7 @@ extern "C" int zivra_usbDataAvailable(int client, int session, const char *bundl
 extern "C" int zivra_usbRead(int client, int session, const char *bundleName, int handle, signed char *data,
                              int *count, int timeout) {
     zsim::Record("usbRead", "client=%d session=%d bundle=%s handle=%d count=%d timeout=%d", client, session,
-                 zsim::Quote(bundleName).c_str(), handle, *count, timeout);
+                 zsim::QuoteOptional(bundleName).c_str(), handle, *count, timeout);
     ZSIM_RUN_SCRIPT(zivra_usbRead, client, session, bundleName, handle, data, count, timeout);
     std::lock_guard<std::mutex> lock(mu);
     UsbDevice *d = Opened(handle);
@@ -356,7 +356,7 @@ extern "C" int zivra_usbWrite(int client, int session, const char *bundleName, i
                               int *count) {
     const int given = *count < 0 ? 0 : *count;
     zsim::Record("usbWrite", "client=%d session=%d bundle=%s handle=%d count=%d data=%s", client, session,
-                 zsim::Quote(bundleName).c_str(), handle, *count, Hex(data, given).c_str());
+                 zsim::QuoteOptional(bundleName).c_str(), handle, *count, Hex(data, given).c_str());
     ZSIM_RUN_SCRIPT(zivra_usbWrite, client, session, bundleName, handle, data, count);
     std::lock_guard<std::mutex> lock(mu);
     UsbDevice *d = Opened(handle);
@@ -373,7 +373,7 @@ extern "C" int zivra_usbWrite(int client, int session, const char *bundleName, i
 extern "C" int zivra_usbSetSerial(int client, int session, const char *bundleName, int device,
                                   const UsbSerialSettings *settings) {
     zsim::Record("usbSetSerial", "client=%d session=%d bundle=%s device=%d settings=%d,%d,%d,%d,%d,%d", client,
-                 session, zsim::Quote(bundleName).c_str(), device, settings->Setting1, settings->Setting2,
+                 session, zsim::QuoteOptional(bundleName).c_str(), device, settings->Setting1, settings->Setting2,
                  settings->Setting3, settings->Setting4, settings->Flag1, settings->Flag2);
     ZSIM_RUN_SCRIPT(zivra_usbSetSerial, client, session, bundleName, device, settings);
     std::lock_guard<std::mutex> lock(mu);

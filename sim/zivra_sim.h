@@ -55,7 +55,14 @@ std::function<Sig> Scripted(const std::string &op) {
 void Record(const char *op, const char *fmt, ...) __attribute__((format(printf, 2, 3)));
 
 // Text of a string argument for a call record ("(null)" for a null pointer).
+// A null text where the operation wants one is counted: the bridge must never
+// hand the platform a null text (see NullTexts).
 std::string Quote(const char *text);
+// The same for the few arguments the gateway takes as null on purpose (the
+// bundle name of the USB calls that act for no bundle): not counted.
+std::string QuoteOptional(const char *text);
+// Null texts handed to the platform since the last Reset().
+int NullTexts();
 
 }  // namespace zsim
 

@@ -18,6 +18,7 @@ class BridgeTest : public ::testing::Test {
     void TearDown() override {
         EXPECT_EQ(jni.Leaks(), "");
         EXPECT_EQ(jni.misuse(), std::vector<std::string>());
+        EXPECT_EQ(zsim::NullTexts(), 0) << "a null text was handed to the platform";
     }
 
     JNIEnv *env() { return jni.env(); }

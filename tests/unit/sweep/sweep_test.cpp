@@ -201,6 +201,7 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
                                           std::to_string(value++);
                 ASSERT_EQ(jni.Leaks(), "") << where;
                 ASSERT_EQ(jni.misuse(), std::vector<std::string>()) << where;
+                ASSERT_EQ(zsim::NullTexts(), 0) << where << ": a null text reached the platform";
                 if (!r.is_string) continue;
                 ASSERT_TRUE(!r.null || kMayReturnNull.count(m.name)) << where << ": null reply";
                 if (!r.text.empty() && (r.text[0] == '{' || r.text[0] == '[')) {
