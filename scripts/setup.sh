@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make binutils file           # native build
   clang-tidy python3-clang-14                         # static analysis gate (scripts/lint.sh)
+  clang libclang-rt-14-dev                            # libFuzzer and its sanitizers (scripts/fuzz.sh)
   openjdk-17-jdk-headless                             # javac -h, the JVM tests and the demo
   googletest libgtest-dev                             # unit tests
   junit5 libgoogle-gson-java                          # JUnit 5 console launcher, JSON parsing

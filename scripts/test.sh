@@ -2,6 +2,7 @@
 # Builds everything and runs the whole test suite through CTest, in stages,
 # each in its own build folder under $BUILD_DIR (default build/):
 #   lint   static analysis of every source (scripts/lint.sh)
+#   fuzz   a minute of libFuzzer on each fuzz target (scripts/fuzz.sh)
 #   host   unit tests, export check, JVM tests under -Xcheck:jni
 #   asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   tsan   the concurrency tests built with ThreadSanitizer
@@ -27,6 +28,10 @@ run_ctest() {
 
 stage_lint() {
   BUILD_DIR=$build "$root/scripts/lint.sh"
+}
+
+stage_fuzz() {
+  BUILD_DIR=$build "$root/scripts/fuzz.sh"
 }
 
 stage_host() {
@@ -61,7 +66,7 @@ stage_ship() {
 
 summary=() tests_passed=0 tests_failed=0 failed_stages=0
 start=$SECONDS
-for stage in lint host asan tsan mips ship; do
+for stage in lint host asan tsan mips ship fuzz; do
   echo
   echo "==================== $stage ===================="
   t0=$SECONDS

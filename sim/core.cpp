@@ -27,7 +27,7 @@ Recorder &R() {
     return r;
 }
 
-std::string VFormat(const char *fmt, va_list ap) {
+__attribute__((format(printf, 1, 0))) std::string VFormat(const char *fmt, va_list ap) {
     va_list copy;
     va_copy(copy, ap);
     const int n = vsnprintf(nullptr, 0, fmt, copy);

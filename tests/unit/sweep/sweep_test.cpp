@@ -15,32 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "fake_jni.h"
 #include "sim/zivra_sim.h"
+#include "sweep/sweep.h"
 
 namespace {
 
-struct SweepArg {
-    jint i = 1;
-    jboolean z = JNI_TRUE;
-    jobject o = nullptr;
-};
 
-struct SweepResult {
-    bool is_string = false;
-    bool null = false;
-    std::string text;
-    static SweepResult Of(FakeJni &, jint v) { return {false, false, std::to_string(v)}; }
-    static SweepResult Of(FakeJni &j, jstring s) { return {true, s == nullptr, s ? j.Text(s) : ""}; }
-};
-
-struct SweepMethod {
-    const char *name;   // sub-package.Class.method
-    const char *kinds;  // one letter per argument: I int, Z boolean, S String, A String[], B byte[]
-    SweepResult (*call)(FakeJni &, const SweepArg *);
-};
-
-#include "sweep_methods.inc"
 
 // The diagnostic result queries hand Java the platform's own text, and null
 // when the platform has none.

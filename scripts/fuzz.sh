@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Coverage-guided fuzzing with libFuzzer (Debian's clang), under ASan+UBSan:
+#   fuzz_blocks  the shared building blocks (bounded copy, MAC tables, MAC
+#                text scan, list reply writer)
+#   fuzz_entry   any of the 172 entry points with fuzzer-chosen arguments,
+#                against the simulated gateway
+# Each runs FUZZ_SECONDS (default 60) from the corpus kept in
+# tests/fuzz/corpus/<target>. A finding stops the run with the sanitizer's
+# report and leaves the input as crash-* in the build folder.
+#
+# usage: scripts/fuzz.sh                      the short run CI makes
+#        FUZZ_SECONDS=3600 FUZZ_KEEP=1 scripts/fuzz.sh
+#            a long run that merges what it found new into the kept corpus
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}/fuzz
+seconds=${FUZZ_SECONDS:-60}
+
+"$root/scripts/setup.sh" || exit 1
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DBUNDLE_SANITIZE=address,undefined \
+  -DBUNDLE_FUZZ=ON -DBUNDLE_JAVA_TESTS=OFF >/dev/null &&
+  cmake --build "$build" --target fuzz_blocks fuzz_entry || exit 1
+
+fail=0
+for target in blocks entry; do
+  work=$build/corpus-$target
+  rm -rf "$work" && mkdir -p "$work"
+  cp "$root/tests/fuzz/corpus/$target"/* "$work"/
+  echo "fuzz_$target: $seconds s"
+  (cd "$build" && "$build/tests/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+    -print_final_stats=1 "$work" >"$build/fuzz_$target.log" 2>&1)
+  rc=$?
+  grep -E '^#[0-9]+.*DONE|^stat::(number_of_executed_units|new_units_added)' "$build/fuzz_$target.log"
+  if [ $rc -ne 0 ]; then
+    fail=1
+    grep -E -A30 'ERROR:|runtime error|deadly signal' "$build/fuzz_$target.log" | head -60
+    echo "fuzz_$target: finding, input kept in $build" >&2
+  elif [ "${FUZZ_KEEP:-0}" = 1 ]; then
+    "$build/tests/fuzz_$target" -merge=1 "$root/tests/fuzz/corpus/$target" "$work" >/dev/null 2>&1
+  fi
+done
+exit "$fail"
