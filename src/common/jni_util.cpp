@@ -114,6 +114,12 @@ bool BoundedWriter::BackOver(char c) {
     return true;
 }
 
+char *HeapText(const char *text, size_t size) {
+    char *copy = static_cast<char *>(calloc(size, 1));
+    if (copy != nullptr && snprintf(copy, size, "%s", text) < 0) copy[0] = '\0';
+    return copy;
+}
+
 namespace {
 constexpr size_t kEmptyListBytes = 32;
 // Prefix (at most 31 characters), the closing "]}" and the NUL.

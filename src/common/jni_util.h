@@ -188,6 +188,11 @@ class BoundedWriter {
     size_t pos_;
 };
 
+// A copy of `text` in a zeroed heap buffer of `size` bytes (at most size - 1
+// bytes kept), for the replies that live on the heap like their lists and
+// are freed with them; null when the heap is exhausted.
+char *HeapText(const char *text, size_t size);
+
 // A JSON list reply built item by item in a heap buffer sized from the
 // record count: `{"Result":0,"List":[`, one item per record (each item text
 // ends with a comma), the last comma overwritten by `]}`.

@@ -24,12 +24,6 @@ constexpr size_t kNamesText = 256;
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
 #define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
-char *HeapFailReply() {
-    char *reply = static_cast<char *>(calloc(kFailReplySize, 1));
-    if (reply != nullptr) snprintf(reply, kFailReplySize, "%s", FAIL_REPLY);
-    return reply;
-}
-
 // One table of a listed rule as quoted names, "GET","POST". The count is
 // the gateway's, held to the table's capacity (a negative one lists none).
 template <size_t N>
@@ -79,7 +73,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
     const int result = zivra_getHTTPTrafficProcessRuleInfoJni(&list, &count);
     char *reply = nullptr;
     if (result != 0 || list == nullptr) {
-        reply = HeapFailReply();
+        reply = bundle::HeapText(FAIL_REPLY, kFailReplySize);
     } else {
         count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
         const size_t size = (static_cast<size_t>(count) + 1) * kRuleAllowance;

@@ -19,12 +19,6 @@ constexpr size_t kRuleAllowance = 300;
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
 #define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
-char *HeapFailReply() {
-    char *reply = static_cast<char *>(calloc(kFailReplySize, 1));
-    if (reply != nullptr) snprintf(reply, kFailReplySize, "%s", FAIL_REPLY);
-    return reply;
-}
-
 }  // namespace
 
 // As getMirroRuleInfoJni: the list freed whatever the result, a failure or
@@ -37,7 +31,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficForwardServiceImp_getForwardR
     const int result = zivra_getForwardRuleInfoJni(&list, &count);
     char *reply = nullptr;
     if (result != 0 || list == nullptr) {
-        reply = HeapFailReply();
+        reply = bundle::HeapText(FAIL_REPLY, kFailReplySize);
     } else {
         count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
         const size_t size = (static_cast<size_t>(count) + 1) * kRuleAllowance;

@@ -78,8 +78,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficMonitoringConfigServiceImp_ge
     const int result = table != nullptr ? zivra_getTrafficMonitoringDestAddressInfo(table) : -1;
     char *reply = nullptr;
     if (table == nullptr || result != 0) {
-        reply = static_cast<char *>(calloc(kFailReplySize, 1));
-        if (reply != nullptr) snprintf(reply, kFailReplySize, "%s", "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}");
+        reply = bundle::HeapText("{\"Result\":-1,\"FailReason\":\"parameter NULL\"}", kFailReplySize);
     } else {
         reply = static_cast<char *>(calloc(kListReply, 1));
         if (reply != nullptr) ListDestinations(reply, table);

@@ -32,12 +32,6 @@ static_assert(sizeof("{\"Result\":0,\"UsStats\":,\"DsStats\":}") - 1 + 2 * kValu
 
 // A heap copy of the fail reply in its 100-byte buffer; null when the heap
 // is exhausted.
-char *HeapFailReply() {
-    char *reply = static_cast<char *>(calloc(kFailReplySize, 1));
-    if (reply != nullptr) snprintf(reply, kFailReplySize, "%s", FAIL_REPLY);
-    return reply;
-}
-
 }  // namespace
 
 extern "C" JNIEXPORT jstring JNICALL
@@ -150,7 +144,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getTrafficInfoB
     const int result = zivra_getTrafficInfoByFlowJni(&list, flow, &count);
     char *reply = nullptr;
     if (result != 0) {
-        reply = HeapFailReply();
+        reply = bundle::HeapText(FAIL_REPLY, kFailReplySize);
     } else {
         count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
         const size_t size = (static_cast<size_t>(count) + 1) * kTrafficItemAllowance;
