@@ -35,6 +35,7 @@ std::vector<Call> Calls();
 std::vector<LogLine> Log();
 // Calls and log lines are kept only while recording is on (the default).
 void SetRecording(bool on);
+bool Recording();
 
 // Type-erased storage behind Script/Scripted.
 void PutScript(const std::string &op, std::shared_ptr<void> fn);
