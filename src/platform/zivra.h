@@ -7,7 +7,9 @@
  *  - operations return an int; 0 means success unless noted at the operation;
  *  - out-records and out-counts point into the caller's memory, zero-filled
  *    by the caller before the call; texts are written NUL-terminated within
- *    the field sizes below;
+ *    the field sizes below; an array parameter's size is that of the
+ *    caller's buffer or table (a bare pointer is one record, or a buffer
+ *    whose size the call itself carries);
  *  - texts passed in are read-only and not kept after the call returns;
  *  - memory handed back through an out-pointer comes from malloc and is
  *    released by the caller with free.
@@ -134,19 +136,22 @@ ZIVRA_STATIC_ASSERT(offsetof(LANHostStatsRecord, DsStats) == 4, "DsStats offset"
 
 /* Host queries: `hosts` is a zero-filled table of 64 records and *count
  * (zero on entry) receives the number of records filled. */
-int zivra_getLANHostInfoByInterface(int index, LANHostRecord *hosts, int *count);
-int zivra_getLANHostInfoByClass(const char *hostClass, LANHostRecord *hosts, int *count);
+#define ZIVRA_LAN_HOSTS 64
+int zivra_getLANHostInfoByInterface(int index, LANHostRecord hosts[ZIVRA_LAN_HOSTS], int *count);
+int zivra_getLANHostInfoByClass(const char *hostClass, LANHostRecord hosts[ZIVRA_LAN_HOSTS], int *count);
 
 /* MAC-list queries: `macs` is a wide MAC table (64 slots of 32 bytes, one
  * NUL-terminated MAC text each); *count goes in as the number of MACs (0:
  * every host) and comes back as the number of records filled in the
  * zero-filled 64-record table. */
-int zivra_getLANHostInfoByMAC(const char (*macs)[32], LANHostRecord *hosts, int *count);
-int zivra_getLANHostSpeedLimitInfo(const char (*macs)[32], LANHostSpeedLimitRecord *limits, int *count);
-int zivra_getLANHostStats(const char (*macs)[32], LANHostStatsRecord *stats, int *count);
+int zivra_getLANHostInfoByMAC(const char (*macs)[32], LANHostRecord hosts[ZIVRA_LAN_HOSTS], int *count);
+int zivra_getLANHostSpeedLimitInfo(const char (*macs)[32], LANHostSpeedLimitRecord limits[ZIVRA_LAN_HOSTS],
+                                   int *count);
+int zivra_getLANHostStats(const char (*macs)[32], LANHostStatsRecord stats[ZIVRA_LAN_HOSTS], int *count);
 
 /* Fills a zero-filled 70-byte buffer with the gateway's name. */
-int zivra_getGatewayName(char *name);
+#define ZIVRA_GATEWAY_NAME_SIZE 70
+int zivra_getGatewayName(char name[ZIVRA_GATEWAY_NAME_SIZE]);
 /* Returns the MAC filter mode itself (the values setMacFilterMode takes),
  * not a result code. */
 int zivra_getMacFilterMode(void);
@@ -294,13 +299,13 @@ int zivra_subscribePortalEvent(const PortalListTable *events, const char *enable
 int zivra_addPortalMacWhiteList(const PortalListTable *macs);
 int zivra_deletePortalMacWhiteList(const PortalListTable *macs);
 /* Writes the white list as one text into list[PORTAL_LIST_TEXT_SIZE]; 0 = written. */
-int zivra_getPortalMacWhiteList(char *list);
+int zivra_getPortalMacWhiteList(char list[PORTAL_LIST_TEXT_SIZE]);
 /* The meaning of the two values is the gateway's own. */
 int zivra_setTemporaryAccessMode(int value1, int value2);
 int zivra_allowDeviceTemporaryAccess(const PortalListTable *macs);
 int zivra_setPortalDomainWriteList(const PortalListTable *domains);
 /* Writes the domain list as one text into list[PORTAL_LIST_TEXT_SIZE]; 0 = written. */
-int zivra_getPortalDomainWriteList(char *list);
+int zivra_getPortalDomainWriteList(char list[PORTAL_LIST_TEXT_SIZE]);
 
 /* Layout of the portal table: 64 x 20 bytes, no padding, on both ABIs. */
 ZIVRA_STATIC_ASSERT(sizeof(PortalListTable) == 1280, "PortalListTable size");
@@ -370,10 +375,12 @@ typedef struct StorageAccountEntry {
 ZIVRA_STATIC_ASSERT(sizeof(StorageAccountEntry) == 387, "StorageAccountEntry size");
 ZIVRA_STATIC_ASSERT(offsetof(StorageAccountEntry, Password) == 130, "StorageAccountEntry.Password offset");
 
-int zivra_getSambaRightInfo(int *right, char *anonymous, StorageAccountEntry *accounts);
-int zivra_getFTPRightInfo(int *right, char *anonymous, StorageAccountEntry *accounts);
+int zivra_getSambaRightInfo(int *right, char anonymous[ZIVRA_STORAGE_ANONYMOUS_SIZE],
+                            StorageAccountEntry accounts[ZIVRA_STORAGE_ACCOUNTS]);
+int zivra_getFTPRightInfo(int *right, char anonymous[ZIVRA_STORAGE_ANONYMOUS_SIZE],
+                          StorageAccountEntry accounts[ZIVRA_STORAGE_ACCOUNTS]);
 /* Writes the right and the HTTP password (password[ZIVRA_STORAGE_PASSWORD_SIZE]). */
-int zivra_getHTTPRightInfo(int *right, char *password);
+int zivra_getHTTPRightInfo(int *right, char password[ZIVRA_STORAGE_PASSWORD_SIZE]);
 /* `anonymous` is 1 or 0. */
 int zivra_setSambaRight(int right, int anonymous);
 int zivra_setFTPRight(int right, int anonymous);
@@ -431,13 +438,13 @@ int zivra_usbWrite(int client, int session, const char *bundleName, int handle, 
 int zivra_usbSetSerial(int client, int session, const char *bundleName, int device,
                        const UsbSerialSettings *settings);
 /* Fills up to ZIVRA_USB_STORAGE_ENTRIES entries; returns how many (0 or less: none). */
-int zivra_getStorageInfo(UsbStorageEntry *table);
+int zivra_getStorageInfo(UsbStorageEntry table[ZIVRA_USB_STORAGE_ENTRIES]);
 
 /* Password registration with the operator's network. The state texts are
  * written NUL-terminated: 4 bytes each, the service name 16. */
 int zivra_setPasswordRegistration(const char *text1, int limit, int times, const char *text2);
-int zivra_getPasswordRegistrationInfo(char *status, char *registerResult, char *serviceNum, char *serviceName,
-                                      char *limit, char *times, char *province);
+int zivra_getPasswordRegistrationInfo(char status[4], char registerResult[4], char serviceNum[4], char serviceName[16],
+                                      char limit[4], char times[4], char province[4]);
 
 /* ------------------------------------------------------------------------ */
 /* WAN and PON uplink, WAN configuration, diagnostics                      */
@@ -561,8 +568,8 @@ int zivra_detectIp(char *reply, int size, int port, const char *ip, int type);
  * NUL-terminated within the caller's buffer: 90 bytes for the address, 160
  * for the DHCP settings. Setters take dotted texts and the switch text as the
  * gateway spells it; the duration's unit is the gateway's. */
-int zivra_getLANHostIP(char *reply);
-int zivra_getLANDhcpInfo(char *reply);
+int zivra_getLANHostIP(char reply[90]);
+int zivra_getLANDhcpInfo(char reply[160]);
 int zivra_setLANHostIP(const char *localIP, const char *submask);
 int zivra_setLANDHCPInfo(const char *enableDHCPServer, const char *dhcpStartIP, const char *dhcpEndIP,
                          int dhcpDuration);
@@ -643,7 +650,7 @@ ZIVRA_STATIC_ASSERT(offsetof(POTSLineRecord, LineStatus) == 24, "POTSLineRecord.
 
 /* Fills the lines from the start of a zero-filled table of POTS_LINES
  * records and stores their number in *count (zero on entry). */
-int zivra_getPOTSInfo(POTSLineRecord *table, int *count);
+int zivra_getPOTSInfo(POTSLineRecord table[POTS_LINES], int *count);
 
 /* ------------------------------------------------------------------------ */
 /* Flow QoS, traffic rules and monitoring destinations                     */
@@ -786,7 +793,7 @@ ZIVRA_STATIC_ASSERT(offsetof(MonitoringDestRecord, Dest) == 260, "MonitoringDest
 /* Fills a table of MONITORING_TABLE_ENTRIES records: one per bundle with
  * destinations; an entry with an empty name or a count of 0 or less is
  * empty. */
-int zivra_getTrafficMonitoringDestAddressInfo(MonitoringDestRecord *table);
+int zivra_getTrafficMonitoringDestAddressInfo(MonitoringDestRecord table[MONITORING_TABLE_ENTRIES]);
 /* Add or delete the first Count destinations of the record for its bundle. */
 int zivra_addTrafficMonitoringDestAddress(const MonitoringDestRecord *record);
 int zivra_deleteTrafficMonitoringDestAddress(const MonitoringDestRecord *record);
@@ -810,9 +817,10 @@ int zivra_setVLANBind(int index, const char *bind);
 int zivra_clearVLANBind(int index);
 /* `table` is a zero-filled table of 64 entries; *count (0 on entry)
  * receives the number of entries filled. */
-int zivra_getVLANBindInfo(VLANBindEntry *table, int *count);
+#define ZIVRA_VLAN_BIND_ENTRIES 64
+int zivra_getVLANBindInfo(VLANBindEntry table[ZIVRA_VLAN_BIND_ENTRIES], int *count);
 /* Fills a zero-filled 30-byte buffer with the IPTV status text. */
-int zivra_getIPTVStatus(char *status);
+int zivra_getIPTVStatus(char status[30]);
 
 /* One IPv4 route. Four-byte index then texts: 96 bytes, no padding. */
 typedef struct Layer3ForwardingEntry {
@@ -852,9 +860,10 @@ ZIVRA_STATIC_ASSERT(offsetof(IPv6Layer3ForwardingEntry, Reserved) == 145, "IPv6 
 /* Route tables: zero-filled tables of 64 entries, *count (0 on entry)
  * receives the number of entries filled. There is no separate query of the
  * IPv4 routes in force: the configured table serves both. */
-int zivra_getLayer3ForwardingStaticConfigInfo(Layer3ForwardingEntry *table, int *count);
-int zivra_getIPv6Layer3ForwardingCurrent(IPv6Layer3ForwardingEntry *table, int *count);
-int zivra_getIPv6Layer3ForwardingStaticConfigInfo(IPv6Layer3ForwardingEntry *table, int *count);
+int zivra_getLayer3ForwardingStaticConfigInfo(Layer3ForwardingEntry table[ZIVRA_ROUTE_TABLE], int *count);
+int zivra_getIPv6Layer3ForwardingCurrent(IPv6Layer3ForwardingEntry table[ZIVRA_ROUTE_TABLE], int *count);
+int zivra_getIPv6Layer3ForwardingStaticConfigInfo(IPv6Layer3ForwardingEntry table[ZIVRA_ROUTE_TABLE],
+                                                  int *count);
 /* The adds take the whole record by value (its Index is 0: the gateway
  * numbers its routes); the deletes take a route's Index. */
 int zivra_addLayer3ForwardingStatic(Layer3ForwardingEntry entry);

@@ -3,7 +3,9 @@
 // every hostile value of its type in turn, the others harmless ones. Every
 // call must give back all it obtained from the JVM, never hand the JVM a bad
 // call, and answer with a well-formed reply; the sanitizer builds add that
-// nothing is read or written outside a buffer.
+// nothing is read or written outside a buffer. Then the platform's turn:
+// every method, with harmless arguments, against every hostile answer the
+// platform can give (see hostile.h), under the same checks.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -15,12 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "fail_calloc.h"
 #include "sim/zivra_sim.h"
+#include "sweep/hostile.h"
 #include "sweep/sweep.h"
 
 namespace {
-
-
 
 // The diagnostic result queries hand Java the platform's own text, and null
 // when the platform has none.
@@ -156,6 +158,25 @@ std::vector<SweepArg> HostileArgs(FakeJni &j, char kind) {
     return out;
 }
 
+// What every call must leave behind, whatever it was given. Java's values
+// never break a JSON reply. The platform's texts may (an unquoted number
+// text that is empty or no number, a reply or fragment the platform wrote
+// itself, texts so long that a list reply is cut at its end, as the Java
+// side expects), but a fail reply, and every reply to a failed operation,
+// stays whole.
+void CheckCall(const SweepMethod &m, FakeJni &jni, const SweepResult &r, const std::string &where,
+               bool whole_json = true) {
+    ASSERT_EQ(jni.Leaks(), "") << where;
+    ASSERT_EQ(jni.misuse(), std::vector<std::string>()) << where;
+    ASSERT_EQ(zsim::NullTexts(), 0) << where << ": a null text reached the platform";
+    if (!r.is_string) return;
+    ASSERT_TRUE(!r.null || kMayReturnNull.count(m.name)) << where << ": null reply";
+    const bool json = !r.text.empty() && (r.text[0] == '{' || r.text[0] == '[');
+    if (json && (whole_json || r.text.compare(0, 12, "{\"Result\":-1") == 0)) {
+        ASSERT_TRUE(Json(r.text).Valid()) << where << ": " << r.text.substr(0, 300);
+    }
+}
+
 TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
     size_t calls = 0;
     for (const SweepMethod &m : kSweepMethods) {
@@ -165,7 +186,7 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
             zsim::Reset();
             const SweepResult r = m.call(jni, nullptr);
             ++calls;
-            ASSERT_TRUE(!r.is_string || !r.null || kMayReturnNull.count(m.name)) << m.name << ": null reply";
+            ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, m.name));
         }
         for (size_t pos = 0; pos < kinds.size(); ++pos) {
             FakeJni jni;
@@ -177,21 +198,50 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
                 zsim::Reset();
                 const SweepResult r = m.call(jni, args.data());
                 ++calls;
-                const std::string where = std::string(m.name) + " argument " + std::to_string(pos) + " value " +
-                                          std::to_string(value++);
-                ASSERT_EQ(jni.Leaks(), "") << where;
-                ASSERT_EQ(jni.misuse(), std::vector<std::string>()) << where;
-                ASSERT_EQ(zsim::NullTexts(), 0) << where << ": a null text reached the platform";
-                if (!r.is_string) continue;
-                ASSERT_TRUE(!r.null || kMayReturnNull.count(m.name)) << where << ": null reply";
-                if (!r.text.empty() && (r.text[0] == '{' || r.text[0] == '[')) {
-                    ASSERT_TRUE(Json(r.text).Valid()) << where << ": " << r.text.substr(0, 300);
-                }
+                ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, std::string(m.name) + " argument " +
+                                                                 std::to_string(pos) + " value " +
+                                                                 std::to_string(value++)));
             }
         }
     }
     printf("sweep: %zu calls over %zu native methods\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0]);
     EXPECT_GT(calls, 0u);
+}
+
+// Whether this build can make the bridge's calloc fail (not under the
+// sanitizers' allocators).
+bool CallocCanFail() {
+    FailCallocAfter(0);
+    void *volatile p = calloc(1, 1);
+    free(p);
+    return ArmedCallocFailureHandedOut();
+}
+
+TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
+    const bool calloc_can_fail = CallocCanFail();
+    size_t calls = 0, platform_calls = 0;
+    for (unsigned v = 0; v < hostile::kOutcomes; ++v) {
+        hostile::Current() = hostile::Decode(v);
+        const int trouble = hostile::Current().trouble;
+        if (trouble >= hostile::kCallocFails && !calloc_can_fail) continue;
+        zsim::Reset();  // once per outcome: the scripts stand in for the whole gateway
+        hostile::ScriptHostilePlatform();
+        for (const SweepMethod &m : kSweepMethods) {
+            FakeJni jni;
+            std::vector<SweepArg> args;
+            for (const char *k = m.kinds; *k != '\0'; ++k) args.push_back(Harmless(jni, *k));
+            if (trouble >= hostile::kCallocFails) FailCallocAfter(trouble - hostile::kCallocFails);
+            const SweepResult r = m.call(jni, args.data());
+            ArmedCallocFailureHandedOut();
+            ++calls;
+            ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, std::string(m.name) + " " + hostile::Describe(v),
+                                              hostile::Current().ret == 1 /* -1 */));
+        }
+        platform_calls += zsim::Calls().size();
+    }
+    printf("platform sweep: %zu calls over %zu native methods, %zu platform calls answered by %d hostile operations\n",
+           calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations);
+    EXPECT_GT(platform_calls, 0u);
 }
 
 }  // namespace
