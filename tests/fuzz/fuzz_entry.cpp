@@ -1,7 +1,10 @@
 // Fuzzes any native method with fuzzer-chosen Java arguments against the
 // simulated gateway: the first bytes choose the entry point, the rest its
 // arguments (nulls, unreadable texts, texts and arrays of any content and
-// length, any int). Every call must give back all it took from the JVM,
+// length, any int), and the last two how the platform answers: 0 as the
+// simulated gateway, anything else one of the hostile outcomes of the
+// sweep (bad results, counts past the table, unterminated texts, absent
+// heap results). Every call must give back all it took from the JVM,
 // make no bad JNI call and hand the platform no null text; the sanitizers
 // report any access outside a buffer.
 #include <cstdlib>
@@ -9,6 +12,7 @@
 
 #include "fuzz_input.h"
 #include "sim/zivra_sim.h"
+#include "sweep/hostile.h"
 #include "sweep/sweep.h"
 
 namespace {
@@ -53,8 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FakeJni jni;
     std::vector<SweepArg> args;
     for (const char *k = m.kinds; *k != '\0'; ++k) args.push_back(Arg(jni, in, *k));
+    const unsigned outcome = static_cast<unsigned>(in.U8()) << 8 | in.U8();
     zsim::Reset();
-    zsim::SetRecording(false);
+    if (outcome == 0) {
+        zsim::SetRecording(false);  // no log text to format: faster runs
+    } else {  // the log lines are formatted, platform texts and all
+        hostile::Current() = hostile::Decode((outcome - 1) % hostile::kOutcomes);
+        hostile::ScriptHostilePlatform();
+    }
     m.call(jni, args.data());
     if (!jni.Leaks().empty() || !jni.misuse().empty() || zsim::NullTexts() != 0) abort();
     return 0;
