@@ -46,8 +46,11 @@ inline Outcome Decode(unsigned v) {
 
 inline std::string Describe(unsigned v) {
     const Outcome o = Decode(v);
-    return "outcome " + std::to_string(v) + " (ret " + std::to_string(o.ret) + ", count " + std::to_string(o.count) +
-           ", fill " + std::to_string(o.fill) + ", trouble " + std::to_string(o.trouble) + ")";
+    const char *rets[kRets] = {"0", "-1", "1", "the count"};
+    const char *counts[kCounts] = {"-1", "0", "capacity", "capacity+1", "INT_MAX", "INT_MIN"};
+    const char *troubles[kTroubles] = {"none", "no heap result", "1st calloc fails", "2nd calloc fails"};
+    return "outcome " + std::to_string(v) + " (returns " + rets[o.ret] + ", count " + counts[o.count] + ", fill " +
+           std::to_string(o.fill) + ", trouble: " + troubles[o.trouble] + ")";
 }
 
 inline int Count(long cap) {
