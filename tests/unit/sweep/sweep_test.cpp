@@ -158,6 +158,20 @@ std::vector<SweepArg> HostileArgs(FakeJni &j, char kind) {
     return out;
 }
 
+// The call in progress. A sanitizer ends the run at its first report;
+// this names the sweep row that made it.
+std::string g_row;
+
+}  // namespace
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" void __sanitizer_report_error_summary(const char *summary) {
+    fprintf(stderr, "%s\nsweep: stopped in %s\n", summary, g_row.c_str());
+}
+#endif
+
+namespace {
+
 // What every call must leave behind, whatever it was given. Java's values
 // never break a JSON reply. The platform's texts may (an unquoted number
 // text that is empty or no number, a reply or fragment the platform wrote
@@ -184,9 +198,10 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
         if (kinds.empty()) {  // nothing from Java: one call, for the platform's answers
             FakeJni jni;
             zsim::Reset();
+            g_row = m.name;
             const SweepResult r = m.call(jni, nullptr);
             ++calls;
-            ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, m.name));
+            ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, g_row));
         }
         for (size_t pos = 0; pos < kinds.size(); ++pos) {
             FakeJni jni;
@@ -196,11 +211,10 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
             for (const SweepArg &hostile : HostileArgs(jni, kinds[pos])) {
                 args[pos] = hostile;
                 zsim::Reset();
+                g_row = std::string(m.name) + " argument " + std::to_string(pos) + " value " + std::to_string(value++);
                 const SweepResult r = m.call(jni, args.data());
                 ++calls;
-                ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, std::string(m.name) + " argument " +
-                                                                 std::to_string(pos) + " value " +
-                                                                 std::to_string(value++)));
+                ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, g_row));
             }
         }
     }
@@ -235,12 +249,12 @@ TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
             for (const char *k = m.kinds; *k != '\0'; ++k) args.push_back(Harmless(jni, *k, "UP"));
             if (trouble >= hostile::kCallocFails) FailCallocAfter(trouble - hostile::kCallocFails);
             const size_t before = zsim::Calls().size();
+            g_row = std::string(m.name) + " " + hostile::Describe(v);
             const SweepResult r = m.call(jni, args.data());
             ArmedCallocFailureHandedOut();
             if (zsim::Calls().size() > before) unanswered.erase(m.name);
             ++calls;
-            ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, std::string(m.name) + " " + hostile::Describe(v),
-                                              hostile::Current().ret == 1 /* -1 */));
+            ASSERT_NO_FATAL_FAILURE(CheckCall(m, jni, r, g_row, hostile::Current().ret == 1 /* -1 */));
         }
         platform_calls += zsim::Calls().size();
     }
