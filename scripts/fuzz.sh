@@ -3,7 +3,7 @@
 #   fuzz_blocks  the shared building blocks (bounded copy, MAC tables, MAC
 #                text scan, list reply writer)
 #   fuzz_entry   any of the 172 entry points with fuzzer-chosen arguments,
-#                against the simulated gateway
+#                against the simulated gateway or a hostile platform answer
 # Each runs FUZZ_SECONDS (default 60) from the corpus kept in
 # tests/fuzz/corpus/<target>. A finding stops the run with the sanitizer's
 # report and leaves the input as crash-* in the build folder.
