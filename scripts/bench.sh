@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Times native methods of libbundle.so.1 against their JNI floor, one
+# family at a time, and writes a Markdown report ($BUILD_DIR/bench/report.md,
+# default build/bench/report.md).
+#
+# The library is built as the host build ships it (RelWithDebInfo: -O2 -g,
+# the same flags as build/host); the stand-in platform answers at once and
+# records nothing. One JVM runs warm-up, then ROUNDS rounds (default 41) in
+# which every family times a batch of bridge calls, a batch of floor calls
+# and a batch of stand-in calls alone; see bench/BridgeBench.java.
+#
+# usage: scripts/bench.sh [rounds]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}/bench
+rounds=${1:-41}
+
+"$root/scripts/setup.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUNDLE_TESTS=OFF >/dev/null
+cmake --build "$build" --target bench
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)
+jdk=$(java -version 2>&1 | head -n1)
+flags=$(sed -n 's/^CMAKE_CXX_FLAGS_RELWITHDEBINFO:STRING=//p' "$build/CMakeCache.txt")
+table=$(unset ZIVRA_SIM_LOG; LD_LIBRARY_PATH="$build" java -Xms256m -Xmx256m \
+  -cp "$build/java/classes:$build/bench/classes" BridgeBench \
+  "$build/libbundle.so.1" "$build/bench/libbench_floor.so" "$rounds")
+
+{
+  echo "# Bridge against the JNI floor"
+  echo
+  echo "- Machine: $cpu, $(nproc) cores online, load average $(cut -d' ' -f1-3 /proc/loadavg) at the end"
+  echo "- JDK: $jdk"
+  echo "- Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+  echo "- Build: CMAKE_BUILD_TYPE=RelWithDebInfo ($flags), the host build's flags"
+  echo
+  echo "Per call, in nanoseconds, over the rounds. \"Stand-in\" is the stand-in platform's own share"
+  echo "(the operation and the log calls, timed natively); the ratio is (bridge - stand-in) / floor,"
+  echo "taken per round. Goals: <= 1.25x without a list reply, <= 2x with one."
+  echo
+  echo "$table"
+} >"$build/report.md"
+cat "$build/report.md"
