@@ -8,9 +8,9 @@
 // and dropped, and a Java String created from a text as long as the
 // bridge's reply (the very text, handed over by the harness). Nothing else.
 //
-// platformNs() measures, outside Java, what the stand-in platform itself
-// costs per call (the operation and the bridge's log calls into it), so the
-// harness can tell the bridge's own work apart from the stand-in's.
+// Switched on by standIn(true), each floor also makes the stand-in
+// platform's calls of its bridge method (the operation and the log lines),
+// so the harness can tell the bridge's own work apart from the stand-in's.
 #include <jni.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -41,11 +41,63 @@ void Set(char (&field)[N], const char *text) {
     snprintf(field, N, "%s", text);
 }
 
-jstring Reply(JNIEnv *env, int family) { return env->NewStringUTF(g_reply[family].c_str()); }
+// What the stand-in platform does for one call of the family's bridge
+// method: its log lines (as many as the method writes) and the operation,
+// with arguments like the bridge's. Run inside the floors when switched on,
+// so that its cost is taken where the bridge pays it, between JNI calls.
+bool g_standIn = false;
+
+void StandIn(int family) {
+    static LANHostRecord hosts[kRecords];
+    int count = 0;
+    zivra_printf(2, "enter============>\n");
+    switch (family) {
+        case 0: zivra_setMacFilterMode(1); break;
+        case 1:
+            zivra_printf(2, "JstringToPchar============>\n");
+            zivra_setLANDHCPInfo("1", "192.168.100.100", "192.168.100.200", 86400);
+            break;
+        case 2:
+            zivra_addMirrorRuleJni("203.0.113.45", "8080", "both", "TCP", "00:1A:2B:3C:4D:05", "192.168.1.200", 9000);
+            return;  // this method writes no leave line
+        case 3: zivra_addLANHostToBlackList(g_macs, kRecords); break;
+        case 4: zivra_getLANHostInfoByClass("PC", hosts, &count); break;
+        case 5: {
+            LANEthernetStatsRecord st;
+            zivra_getLANEthernetStats(1, &st);
+            break;
+        }
+        case 6: {
+            char name[71];
+            zivra_getGatewayName(name);
+            break;
+        }
+        default: {
+            MirrorRuleRecord *list = nullptr;
+            zivra_getMirroRuleInfoJni(&list, &count);
+            free(list);  // the bridge's free, counted here with the stand-in's malloc
+            break;
+        }
+    }
+    zivra_printf(2, "return = %s leave============>\n", "");
+}
+
+// The stand-in's calls (when switched on) come before the reply is created.
+jstring Reply(JNIEnv *env, int family) {
+    if (g_standIn) StandIn(family);
+    return env->NewStringUTF(g_reply[family].c_str());
+}
+
+int Done(int family) {
+    if (g_standIn) StandIn(family);
+    return 0;
+}
 
 }  // namespace
 
 extern "C" {
+
+JNIEXPORT void JNICALL Java_BridgeBench_standIn(JNIEnv *, jclass, jboolean on) { g_standIn = on != 0; }
 
 // Scripts the benchmarked operations to answer at once (full host records,
 // realistic mirror rules) and stops the stand-in's recording, so that its
@@ -99,14 +151,14 @@ JNIEXPORT void JNICALL Java_BridgeBench_keepReply(JNIEnv *env, jclass, jint fami
     env->ReleaseStringUTFChars(reply, chars);
 }
 
-// --- The floors -------------------------------------------------------------
+// --- The floors (the stand-in's calls only when switched on) ----------------
 
-JNIEXPORT jint JNICALL Java_BridgeBench_floorInt(JNIEnv *, jobject, jint v) { return v; }
+JNIEXPORT jint JNICALL Java_BridgeBench_floorInt(JNIEnv *, jobject, jint v) { return Done(0) + v; }
 
 // Copied strings: each String's characters are had and given back in turn.
 JNIEXPORT jint JNICALL Java_BridgeBench_floorCopied(JNIEnv *env, jobject, jstring a, jstring b, jstring c, jint) {
     for (jstring s : {a, b, c}) env->ReleaseStringUTFChars(s, env->GetStringUTFChars(s, nullptr));
-    return 0;
+    return Done(1);
 }
 
 // Borrowed strings: all six held together, then all released.
@@ -115,8 +167,9 @@ JNIEXPORT jint JNICALL Java_BridgeBench_floorBorrowed(JNIEnv *env, jobject, jstr
     jstring s[6] = {a, b, c, d, e, f};
     const char *chars[6];
     for (int i = 0; i < 6; ++i) chars[i] = env->GetStringUTFChars(s[i], nullptr);
+    const int r = Done(2);
     for (int i = 0; i < 6; ++i) env->ReleaseStringUTFChars(s[i], chars[i]);
-    return 0;
+    return r;
 }
 
 JNIEXPORT jint JNICALL Java_BridgeBench_floorMacs(JNIEnv *env, jobject, jobjectArray macs) {
@@ -126,7 +179,7 @@ JNIEXPORT jint JNICALL Java_BridgeBench_floorMacs(JNIEnv *env, jobject, jobjectA
         env->ReleaseStringUTFChars(element, env->GetStringUTFChars(element, nullptr));
         env->DeleteLocalRef(element);
     }
-    return 0;
+    return Done(3);
 }
 
 JNIEXPORT jstring JNICALL Java_BridgeBench_floorHostList(JNIEnv *env, jobject, jstring cls) {
@@ -139,52 +192,5 @@ JNIEXPORT jstring JNICALL Java_BridgeBench_floorObject(JNIEnv *env, jobject, jin
 JNIEXPORT jstring JNICALL Java_BridgeBench_floorText(JNIEnv *env, jobject) { return Reply(env, 6); }
 
 JNIEXPORT jstring JNICALL Java_BridgeBench_floorHeapList(JNIEnv *env, jobject) { return Reply(env, 7); }
-
-// --- The stand-in's share -----------------------------------------------------
-
-// `calls` times what the stand-in does for one call of the family's bridge
-// method: its log lines (as many as the method writes) and the operation,
-// with arguments like the bridge's. Returns the elapsed nanoseconds.
-JNIEXPORT jlong JNICALL Java_BridgeBench_platformNs(JNIEnv *, jclass, jint family, jint calls) {
-    static LANHostRecord hosts[kRecords];
-    timespec t0, t1;
-    clock_gettime(CLOCK_MONOTONIC, &t0);
-    for (int i = 0; i < calls; ++i) {
-        int count = 0;
-        zivra_printf(2, "enter============>\n");
-        switch (family) {
-            case 0: zivra_setMacFilterMode(1); break;
-            case 1:
-                zivra_printf(2, "JstringToPchar============>\n");
-                zivra_setLANDHCPInfo("1", "192.168.100.100", "192.168.100.200", 86400);
-                break;
-            case 2:
-                zivra_addMirrorRuleJni("203.0.113.45", "8080", "both", "TCP", "00:1A:2B:3C:4D:05", "192.168.1.200",
-                                       9000);
-                continue;  // this method writes no leave line
-            case 3: zivra_addLANHostToBlackList(g_macs, kRecords); break;
-            case 4: zivra_getLANHostInfoByClass("PC", hosts, &count); break;
-            case 5: {
-                LANEthernetStatsRecord s;
-                zivra_getLANEthernetStats(1, &s);
-                break;
-            }
-            case 6: {
-                char name[71];
-                zivra_getGatewayName(name);
-                break;
-            }
-            default: {
-                MirrorRuleRecord *list = nullptr;
-                zivra_getMirroRuleInfoJni(&list, &count);
-                free(list);  // the bridge's free, counted here with the stand-in's malloc
-                break;
-            }
-        }
-        zivra_printf(2, "return = %s leave============>\n", "");
-    }
-    clock_gettime(CLOCK_MONOTONIC, &t1);
-    return static_cast<jlong>(t1.tv_sec - t0.tv_sec) * 1000000000L + (t1.tv_nsec - t0.tv_nsec);
-}
 
 }  // extern "C"
