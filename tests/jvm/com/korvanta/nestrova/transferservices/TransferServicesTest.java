@@ -28,9 +28,6 @@ class TransferServicesTest {
         assertEquals(0, qos.addTrafficToFlowJni("203.0.113.5", "8443", 2));
         assertEquals("8443", last(qos.getTrafficInfoByFlowJni(2)).get("RemotePort").getAsString());
         assertEquals(0, qos.deleteTrafficFromFlowJni("203.0.113.5", "8443", 2));
-        assertEquals(0, qos.setDSCPRemarkByFlowJni(2, 34));
-        assertEquals(34, qos.getDSCPRemarkByFlowJni(2));
-        assertEquals(0, qos.setDSCPRemarkByFlowJni(2, 0));
         TrafficMirrorServiceImp mirror = new TrafficMirrorServiceImp();
         assertEquals(0, mirror.addMirrorRuleJni("203.0.113.5", "80", "ALL", "TCP", MAC, "192.168.1.9", 9));
         assertEquals(9, last(mirror.getMirroRuleInfoJni()).get("MirrorToPort").getAsInt());
