@@ -1,6 +1,9 @@
-// LANHostsInfoQueryServiceImp: host lists by interface, class and MAC, speed
-// limits, traffic counters, the gateway name and the MAC filter mode.
+// LANHostsInfoQueryServiceImp (host lists by interface, class and MAC, speed
+// limits, traffic counters, the gateway name and the MAC filter mode),
+// LanHostSpeedLimitServiceImp, LanHostSpeedQueryServiceImp and
+// LanNetworkNameConfigServiceImp.
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -8,11 +11,17 @@
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp.h"
+#include "com_korvanta_nestrova_lanservices_LanHostSpeedLimitServiceImp.h"
+#include "com_korvanta_nestrova_lanservices_LanHostSpeedQueryServiceImp.h"
+#include "com_korvanta_nestrova_lanservices_LanNetworkNameConfigServiceImp.h"
 #include "fail_calloc.h"
 
-#define JNI(method) Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_##method
+#define JNI(cls, method) Java_com_korvanta_nestrova_lanservices_##cls##_##method
+#define HOSTS(method) JNI(LANHostsInfoQueryServiceImp, method)
 
 namespace {
+
+using Strings = std::vector<std::string>;
 
 const std::string kFail = "{\"Result\":-1,\"List\":[]}";
 const std::string kEmpty = "{\"Result\":0,\"List\":[]}";
@@ -21,7 +30,7 @@ std::string Enter(const std::string &m) { return m + "  enter============>\n"; }
 std::string Leave(const std::string &m, const std::string &reply) {
     return m + ": return json = " + reply + "   leave============>\n";
 }
-std::string List(const std::vector<std::string> &items) {
+std::string List(const Strings &items) {
     std::string out = "{\"Result\":0,\"List\":[";
     for (size_t i = 0; i < items.size(); ++i) out += (i > 0 ? "," : "") + items[i];
     return out + "]}";
@@ -72,7 +81,7 @@ void Script(const Answer &a) {
 using MacEntry = jstring (*)(JNIEnv *, jobject, jobjectArray);
 struct ListQuery {
     std::string method;
-    std::vector<std::string> calls;
+    Strings calls;
     std::function<jstring(FakeJni &)> call;
     MacEntry byMacs;
 };
@@ -83,25 +92,23 @@ ListQuery MacQuery(const char *method, const char *op, MacEntry e) {
 const ListQuery kQueries[] = {
     {"getLANHostInfoByInterfaceJni",
      {"checkInterfaceFormat(name=\"LAN2\")", "getLANHostInfoByInterface(index=2 count=0)"},
-     [](FakeJni &j) { return JNI(getLANHostInfoByInterfaceJni)(j.env(), j.self(), j.Str("LAN2")); }, nullptr},
+     [](FakeJni &j) { return HOSTS(getLANHostInfoByInterfaceJni)(j.env(), j.self(), j.Str("LAN2")); }, nullptr},
     // At most 8 characters of the class reach the gateway.
     {"getLANHostInfoByClassJni", {"getLANHostInfoByClass(hostClass=\"ABCDEFGH\" count=0)"},
-     [](FakeJni &j) { return JNI(getLANHostInfoByClassJni)(j.env(), j.self(), j.Str("ABCDEFGHIJKL")); }, nullptr},
-    MacQuery("getLANHostInfoByMACJni", "getLANHostInfoByMAC", JNI(getLANHostInfoByMACJni)),
-    MacQuery("getLANHostSpeedLimitInfoJni", "getLANHostSpeedLimitInfo", JNI(getLANHostSpeedLimitInfoJni)),
-    MacQuery("getLANHostStatsJni", "getLANHostStats", JNI(getLANHostStatsJni)),
+     [](FakeJni &j) { return HOSTS(getLANHostInfoByClassJni)(j.env(), j.self(), j.Str("ABCDEFGHIJKL")); }, nullptr},
+    MacQuery("getLANHostInfoByMACJni", "getLANHostInfoByMAC", HOSTS(getLANHostInfoByMACJni)),
+    MacQuery("getLANHostSpeedLimitInfoJni", "getLANHostSpeedLimitInfo", HOSTS(getLANHostSpeedLimitInfoJni)),
+    MacQuery("getLANHostStatsJni", "getLANHostStats", HOSTS(getLANHostStatsJni)),
 };
 
-using LanHostsQueryTest = BridgeTest;
+using LanHostsTest = BridgeTest;
 
-TEST_F(LanHostsQueryTest, ListReplies) {
-    const LANHostRecord pc = {"PC",           "00:1A:2B:3C:4D:01", "desktop", "Study PC",
-                              "192.168.1.10", "LAN1",              "3600",    "Allow"};
+TEST_F(LanHostsTest, ListReplies) {
     // A double quote from the gateway goes into the reply unescaped.
-    const LANHostRecord quoted = {"Phone", "00:1A:2B:3C:4D:02", "", "Anna\"s", "192.168.1.21", "SSID1", "", "Deny"};
+    const LANHostRecord pc = {"PC", "00:1A:2B:3C:4D:01", "desktop", "Anna\"s PC", "192.168.1.10", "LAN1", "", "Allow"};
     // 64 hosts, every field filled to its last byte with no NUL.
     std::vector<LANHostRecord> full(64);
-    std::vector<std::string> items;
+    Strings items;
     for (size_t i = 0; i < 64; ++i) {
         char *bytes = reinterpret_cast<char *>(&full[i]);
         for (size_t b = 0; b < sizeof full[i]; ++b) bytes[b] = static_cast<char>('a' + (i + b) % 26);
@@ -112,19 +119,17 @@ TEST_F(LanHostsQueryTest, ListReplies) {
         {"no host", 0, 2, {"", 0, 0}, kEmpty},
         {"one host", 0, 2, {Bytes<LANHostRecord>({pc}), 1, 0},
          "{\"Result\":0,\"List\":[{\"Class\":\"PC\",\"MAC\":\"00:1A:2B:3C:4D:01\",\"DhcpName\":\"desktop\","
-         "\"DeviceName\":\"Study PC\",\"IP\":\"192.168.1.10\",\"ConnectInterface\":\"LAN1\","
-         "\"OnlineTime\":\"3600\",\"StorageAccessStatus\":\"Allow\"}]}"},
-        {"two hosts", 0, 2, {Bytes<LANHostRecord>({pc, quoted}), 2, 0}, List({Item(pc), Item(quoted)})},
-        {"64 hosts at full length", 0, 2, {Bytes(full), 64, 0}, List(items)},
-        {"count 65", 0, 2, {Bytes(full), 65, 0}, List(items)},
+         "\"DeviceName\":\"Anna\"s PC\",\"IP\":\"192.168.1.10\",\"ConnectInterface\":\"LAN1\","
+         "\"OnlineTime\":\"\",\"StorageAccessStatus\":\"Allow\"}]}"},
+        {"count 65: 64 hosts at full length", 0, 2, {Bytes(full), 65, 0}, List(items)},
         {"count -1", 0, 2, {Bytes(full), -1, 0}, kEmpty},
         {"gateway failed", 0, 4, {Bytes<LANHostRecord>({pc}), 1, -3}, kFail},
         {"two limits", 3, 3, {Bytes<LANHostSpeedLimitRecord>({{1000, 2000}, {0, 0}}), 2, 0},
          "{\"Result\":0,\"List\":[{\"UpSpeed\":1000,\"DownSpeed\":2000},{\"UpSpeed\":0,\"DownSpeed\":0}]}"},
         {"65 widest limits", 3, 3, {std::string(64 * 8, '\xFF'), 65, 0},
-         List(std::vector<std::string>(64, "{\"UpSpeed\":4294967295,\"DownSpeed\":4294967295}"))},
+         List(Strings(64, "{\"UpSpeed\":4294967295,\"DownSpeed\":4294967295}"))},
         {"65 widest counters", 4, 4, {std::string(64 * 8, '\xFF'), 65, 0},
-         List(std::vector<std::string>(64, "{\"UsStats\":4294967295,\"DsStats\":4294967295}"))},
+         List(Strings(64, "{\"UsStats\":4294967295,\"DsStats\":4294967295}"))},
     };
     for (const auto &c : cases) {
         for (size_t q = c.first; q <= c.last; ++q) {
@@ -138,7 +143,7 @@ TEST_F(LanHostsQueryTest, ListReplies) {
     }
 }
 
-TEST_F(LanHostsQueryTest, ReplyBufferThatCannotBeHadGivesTheFailReply) {
+TEST_F(LanHostsTest, ReplyBufferThatCannotBeHadGivesTheFailReply) {
     FailCallocAfter(0);
     const std::string reply = Text(kQueries[0].call(jni));
     SKIP_UNLESS_CALLOC_FAILED();
@@ -146,8 +151,8 @@ TEST_F(LanHostsQueryTest, ReplyBufferThatCannotBeHadGivesTheFailReply) {
     EXPECT_EQ(Lines().back(), "2|" + Leave(kQueries[0].method, kFail));
 }
 
-TEST_F(LanHostsQueryTest, MacListsReachTheGatewayAsAWideTable) {
-    std::vector<std::string> many;
+TEST_F(LanHostsTest, MacListsReachTheGatewayAsAWideTable) {
+    Strings many;
     std::string first64 = "count=64 macs=[";
     // 35 characters each: the wide table keeps 30.
     for (int i = 0; i < 1000; ++i) many.push_back("02:00:00:00:" + std::to_string(1000 + i) + std::string(19, 'w'));
@@ -172,32 +177,32 @@ TEST_F(LanHostsQueryTest, MacListsReachTheGatewayAsAWideTable) {
             zsim::Reset();
             Script(none);
             EXPECT_EQ(Text(q.byMacs(env(), self(), c.macs())), kEmpty) << q.method << ": " << c.name;
-            EXPECT_EQ(Calls(), std::vector<std::string>{op + "(" + c.table + ")"}) << q.method << ": " << c.name;
-            std::vector<std::string> want = {Enter(q.method), q.method + ": " + c.line, Leave(q.method, kEmpty)};
+            EXPECT_EQ(Calls(), Strings{op + "(" + c.table + ")"}) << q.method << ": " << c.name;
+            Strings want = {Enter(q.method), q.method + ": " + c.line, Leave(q.method, kEmpty)};
             if (c.line.empty()) want.erase(want.begin() + 1);
             EXPECT_EQ(Lines(), AtLevel2(want)) << q.method << ": " << c.name;
         }
     }
 }
 
-TEST_F(LanHostsQueryTest, NamesRefusedOrNotHadNeverReachTheQuery) {
+TEST_F(LanHostsTest, NamesRefusedOrNotHadNeverReachTheQuery) {
     const std::string byIf = "getLANHostInfoByInterfaceJni", byClass = "getLANHostInfoByClassJni";
-    EXPECT_EQ(Text(JNI(getLANHostInfoByInterfaceJni)(env(), self(), jni.Str("WAN1"))), kFail);
-    EXPECT_EQ(Text(JNI(getLANHostInfoByInterfaceJni)(env(), self(), jni.BadStr())), kFail);
-    EXPECT_EQ(Text(JNI(getLANHostInfoByClassJni)(env(), self(), jni.BadStr())), kFail);
-    EXPECT_EQ(Calls(), std::vector<std::string>{"checkInterfaceFormat(name=\"WAN1\")"});
+    EXPECT_EQ(Text(HOSTS(getLANHostInfoByInterfaceJni)(env(), self(), jni.Str("WAN1"))), kFail);
+    EXPECT_EQ(Text(HOSTS(getLANHostInfoByInterfaceJni)(env(), self(), jni.BadStr())), kFail);
+    EXPECT_EQ(Text(HOSTS(getLANHostInfoByClassJni)(env(), self(), jni.BadStr())), kFail);
+    EXPECT_EQ(Calls(), Strings{"checkInterfaceFormat(name=\"WAN1\")"});
     EXPECT_EQ(Lines(), AtLevel2({Enter(byIf), byIf + ": fail leave============>\n", Enter(byIf),
                                  byIf + ": Get jstring interface fail leave============>\n", Enter(byClass),
                                  byClass + ": Get jstring hostClass fail leave============>\n"}));
     // Only -1 is a refusal.
     zsim::Reset();
     ZSIM_SCRIPT(checkInterfaceFormat, [](const char *, int *index) { return *index = 12, -2; });  // SSID8: no host
-    EXPECT_EQ(Text(JNI(getLANHostInfoByInterfaceJni)(env(), self(), jni.Str("x"))), kEmpty);
+    EXPECT_EQ(Text(HOSTS(getLANHostInfoByInterfaceJni)(env(), self(), jni.Str("x"))), kEmpty);
     EXPECT_EQ(Calls().back(), "getLANHostInfoByInterface(index=12 count=0)");
 }
 
-TEST_F(LanHostsQueryTest, GatewayNameAndMacFilterMode) {
-    const auto name = [this] { return Text(JNI(getGatewayNameJni)(env(), self())); };
+TEST_F(LanHostsTest, GatewayNameAndMacFilterMode) {
+    const auto name = [this] { return Text(HOSTS(getGatewayNameJni)(env(), self())); };
     EXPECT_EQ(name(), "HomeGateway");
     EXPECT_EQ(Lines(), AtLevel2({"getGatewayNameJni  enter============>\n",
                                  "getGatewayNameJni: return string = HomeGateway   leave============>\n"}));
@@ -209,9 +214,92 @@ TEST_F(LanHostsQueryTest, GatewayNameAndMacFilterMode) {
     }
     zsim::Reset();
     ZSIM_SCRIPT(zivra_getMacFilterMode, [] { return -7; });
-    EXPECT_EQ(JNI(getMacFilterModeJni)(env(), self()), -7);
+    EXPECT_EQ(HOSTS(getMacFilterModeJni)(env(), self()), -7);
     EXPECT_EQ(Lines(), AtLevel2({"getMacFilterModeJni  enter============>\n",
                                  "getMacFilterModeJni: return value = -7   leave============>\n"}));
+}
+
+TEST_F(LanHostsTest, SpeedLimitScansTheMacAndPassesSpeedsUnchanged) {
+    const auto limit = JNI(LanHostSpeedLimitServiceImp, setLANHostSpeedLimitJni);
+    ZSIM_SCRIPT(zivra_setLANHostSpeedLimit, [](const unsigned char *, int, int) { return 9; });
+    EXPECT_EQ(limit(env(), self(), jni.Str("00:1A:2b:3:4:5"), -5, INT_MIN), 9);
+    EXPECT_EQ(Calls(), Strings{"setLANHostSpeedLimit(mac=00:1A:2B:03:04:05 upSpeed=-5 downSpeed=-2147483648)"});
+    EXPECT_EQ(jni.release_points(), std::vector<size_t>{0});  // back before the gateway is called
+    EXPECT_EQ(Lines(), AtLevel2({"setLANHostSpeedLimitJni:mAddrtmp = 00:1A:2b:3:4:5 ,\n",
+                                 "setLANHostSpeedLimitJni:  upSpeed = -5 , downSpeed = -2147483648 "
+                                 "enter============>\n",
+                                 "setLANHostSpeedLimitJni: return json = \"Result\":9 leave============>\n"}));
+    // A MAC that cannot be had fails silently.
+    zsim::Reset();
+    EXPECT_EQ(limit(env(), self(), jni.BadStr(), 1, 2), -1);
+    EXPECT_TRUE(Calls().empty() && Lines().empty());
+}
+
+TEST_F(LanHostsTest, SpeedQueryReplies) {
+    const struct {
+        jstring mac;
+        int result;
+        std::string want;
+        bool reached;  // the gateway and the log
+    } cases[] = {
+        {jni.Str("00:1A:2B:3C:4D:5E"), 0, "{\"Result\":0,\"upSpeed\":512,\"downSpeed\":-2048}", true},
+        {jni.Str("00:1A:2B:3C:4D:5E"), 3, "{\"Result\":-1,\"FailReason\":\"Bandwidth disable or mac not exist\"}",
+         true},
+        {jni.BadStr(), 0, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}", false},
+    };
+    for (const auto &c : cases) {
+        zsim::Reset();
+        ZSIM_SCRIPT(zivra_getLANHostSpeed, [&c](const unsigned char *, int *up, int *down) {
+            EXPECT_TRUE(*up == 0 && *down == 0);
+            *up = 512;
+            *down = -2048;
+            return c.result;
+        });
+        EXPECT_EQ(Text(JNI(LanHostSpeedQueryServiceImp, getLANHostSpeedJni)(env(), self(), c.mac)), c.want);
+        EXPECT_EQ(Calls(), Strings(c.reached, "getLANHostSpeed(mac=00:1A:2B:3C:4D:5E)")) << c.want;
+        EXPECT_EQ(Lines(), AtLevel2(Strings(
+                               c.reached, "getLANHostSpeedJni: return json = " + c.want + "   leave============>\n")));
+    }
+}
+
+TEST_F(LanHostsTest, Names) {
+    std::string twoByte64;
+    for (int i = 0; i < 64; ++i) twoByte64 += "\xC3\xA9";  // 64 characters, 128 bytes
+    const std::string mac25 = "00:1A:2B:3C:4D:5E:6F:70ab";
+    const struct {
+        bool gateway;  // else host name
+        jstring mac, name;
+        int rc;
+        std::string call;  // the gateway's call, "" for none
+        std::string line;  // last log line, after "<method>: "
+    } cases[] = {
+        {true, nullptr, jni.Str(std::string(64, 'g')), 4, "setGatewayName(name=\"" + std::string(64, 'g') + "\")",
+         "return value = 4   leave============>\n"},
+        {true, nullptr, jni.Str(std::string(65, 'g')), -2, "", "Gateway name overlength leave============>\n"},
+        {true, nullptr, jni.BadStr(), -1, "", "Get jstring gatewayName fail leave============>\n"},
+        // The MAC text keeps 18 characters; a 64-byte name goes whole.
+        {false, jni.Str(mac25), jni.Str(std::string(64, 'n')), 4,
+         "setLANHostName(mac=\"" + mac25.substr(0, 18) + "\" hostName=\"" + std::string(64, 'n') + "\")",
+         "return value = 4   leave============>\n"},
+        {false, jni.Str(mac25), jni.Str(twoByte64), -2, "", "HostName overlength leave============>\n"},
+        {false, jni.BadStr(), jni.Str("n"), -1, "", "Get jstring fail leave============>\n"},
+        {false, jni.Str(mac25), jni.BadStr(), -1, "", "Get jstring fail leave============>\n"},
+    };
+    for (const auto &c : cases) {
+        zsim::Reset();
+        ZSIM_SCRIPT(zivra_setGatewayName, [](const char *) { return 4; });
+        ZSIM_SCRIPT(zivra_setLANHostName, [](const char *, const char *) { return 4; });
+        const size_t released = jni.release_points().size();
+        const std::string m = c.gateway ? "setGatewayNameJni" : "setLANHostNameJni";
+        EXPECT_EQ(c.gateway ? JNI(LanNetworkNameConfigServiceImp, setGatewayNameJni)(env(), self(), c.name)
+                            : JNI(LanNetworkNameConfigServiceImp, setLANHostNameJni)(env(), self(), c.mac, c.name),
+                  c.rc)
+            << c.line;
+        EXPECT_EQ(Calls(), Strings(!c.call.empty(), c.call)) << c.line;
+        EXPECT_EQ(Lines(), AtLevel2({m + "  enter============>\n", m + ": " + c.line}));
+        // Whatever was obtained went back before the gateway was called.
+        for (size_t i = released; i < jni.release_points().size(); ++i) EXPECT_EQ(jni.release_points()[i], 0u);
+    }
 }
 
 }  // namespace
