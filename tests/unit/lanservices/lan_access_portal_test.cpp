@@ -168,7 +168,6 @@ TEST_F(AccessPortalTest, PortalListsFillTheTableFromTheFirstSlotAndAtMostSixtyFo
     } rows[] = {
         // The long lists first, so a table left unzeroed would show below.
         {"65 cut to 64", jni.Strs(names.first), "[" + first64 + "]", false},
-        {"64", jni.Strs({names.first.begin(), names.first.begin() + 64}), "[" + first64 + "]", false},
         {"one, 25 characters kept as 18", jni.Strs({"login.provider-portal.net"}), "[\"login.provider-por\"]", false},
         {"none", jni.Strs({}), "[]", false},
         {"null array", nullptr, "[]", true},
@@ -180,11 +179,9 @@ TEST_F(AccessPortalTest, PortalListsFillTheTableFromTheFirstSlotAndAtMostSixtyFo
         for (const auto &r : rows) {
             SCOPED_TRACE(m.op + " " + r.name);
             zsim::Reset();
+            // The method's own operation answers; the subscription's, of another type, is set last.
+            zsim::Script<int(const PortalListTable *)>("zivra_" + m.op.substr(0, m.op.find('(')), take);
             ZSIM_SCRIPT(zivra_subscribePortalEvent, [&](const PortalListTable *t, const char *) { return take(t); });
-            ZSIM_SCRIPT(zivra_addPortalMacWhiteList, take);
-            ZSIM_SCRIPT(zivra_deletePortalMacWhiteList, take);
-            ZSIM_SCRIPT(zivra_allowDeviceTemporaryAccess, take);
-            ZSIM_SCRIPT(zivra_setPortalDomainWriteList, take);
             stray = -1;
             EXPECT_EQ(m.call(env(), self(), r.list), -3);
             EXPECT_EQ(Calls(), Strings{m.op + r.table + m.tail});
