@@ -41,7 +41,7 @@ void Fill(char (&field)[N], const char *text) {
     memcpy(field, text, std::min(N, strlen(text)));
 }
 
-TEST_F(LanTest, StatsRepliesWithWholeCountersOrRefuses) {
+TEST_F(LanTest, EthStatsRepliesWithWholeCountersOrRefuses) {
     const LANEthernetStatsRecord kMax = {18446744073709551615ULL, 18446744073709551615ULL, 4294967295u,
                                          4294967295u};
     const LANEthernetStatsRecord k2To32 = {4294967296ULL, 12345678901234ULL, 7u, 0u};
@@ -81,7 +81,7 @@ TEST_F(LanTest, StatsRepliesWithWholeCountersOrRefuses) {
     }
 }
 
-TEST_F(LanTest, InfoPassesAnyPortAndQuotesTextsReadWithinTheirFields) {
+TEST_F(LanTest, EthInfoPassesAnyPortAndQuotesTextsReadWithinTheirFields) {
     const struct {
         jint port;
         int result;
@@ -110,7 +110,7 @@ TEST_F(LanTest, InfoPassesAnyPortAndQuotesTextsReadWithinTheirFields) {
     }
 }
 
-TEST_F(LanTest, EnableMapsAnyNonzeroByteToYes) {
+TEST_F(LanTest, EthEnableMapsAnyNonzeroByteToYes) {
     for (jboolean value : {0, 1, 2, 0x80, 0xFF}) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_setLANEthernetEnable, [](int, const char *) { return 7; });
@@ -123,7 +123,7 @@ TEST_F(LanTest, EnableMapsAnyNonzeroByteToYes) {
 }
 
 // The two text setters share one sequence; `arg` is the name in the error line.
-TEST_F(LanTest, TextSettersKeepSixCharactersOrFailWithoutTheGateway) {
+TEST_F(LanTest, EthTextSettersKeepSixCharactersOrFailWithoutTheGateway) {
     const struct {
         std::string method, op, field, arg;
         jint (*call)(JNIEnv *, jobject, jint, jstring);
@@ -140,8 +140,7 @@ TEST_F(LanTest, TextSettersKeepSixCharactersOrFailWithoutTheGateway) {
     for (const auto &s : setters) {
         for (const auto &t : texts) {
             zsim::Reset();
-            ZSIM_SCRIPT(zivra_setLANEthernetDuplexMode, [](int, const char *) { return 11; });
-            ZSIM_SCRIPT(zivra_setLANEthernetMaxBitRate, [](int, const char *) { return 11; });
+            zsim::Script<int(int, const char *)>("zivra_" + s.op, [](int, const char *) { return 11; });
             const std::string convert = s.method + "  JstringToPchar============>\n";
             EXPECT_EQ(s.call(env(), self(), -4, t.in ? jni.Str(t.in) : jni.BadStr()), t.in ? 11 : -1);
             EXPECT_EQ(Calls(), t.in ? Strings{s.op + "(port=-4 " + s.field + "=\"" + t.out + "\")"} : Strings{});
@@ -231,7 +230,7 @@ const ListQuery kQueries[] = {
     MacQuery("getLANHostStatsJni", "getLANHostStats", HOSTS(getLANHostStatsJni)),
 };
 
-TEST_F(LanTest, ListReplies) {
+TEST_F(LanTest, HostListReplies) {
     // A double quote from the gateway goes into the reply unescaped.
     const LANHostRecord pc = {"PC", "00:1A:2B:3C:4D:01", "desktop", "Anna\"s PC", "192.168.1.10", "LAN1", "", "Allow"};
     // 64 hosts, every field filled to its last byte with no NUL.
@@ -390,7 +389,7 @@ TEST_F(LanTest, SpeedQueryReplies) {
     }
 }
 
-TEST_F(LanTest, Names) {
+TEST_F(LanTest, GatewayAndHostNames) {
     std::string twoByte64;
     for (int i = 0; i < 64; ++i) twoByte64 += "\xC3\xA9";  // 64 characters, 128 bytes
     const std::string mac25 = "00:1A:2B:3C:4D:5E:6F:70ab";
