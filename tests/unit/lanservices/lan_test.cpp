@@ -42,6 +42,15 @@ namespace {
 using Strings = std::vector<std::string>;
 using LanTest = BridgeTest;
 
+// `n` texts "m0", "m1", ... each followed by `tail`, and the first 64 of
+// them, each cut to `keep` characters, as a call record shows them.
+std::pair<Strings, std::string> Names(int n, const std::string &tail = "", size_t keep = 20) {
+    std::pair<Strings, std::string> out;
+    for (int i = 0; i < n; ++i) out.first.push_back("m" + std::to_string(i) + tail);
+    for (int i = 0; i < 64; ++i) out.second += (i ? ",\"" : "\"") + out.first[i].substr(0, keep) + "\"";
+    return out;
+}
+
 // --- Ethernet ---------------------------------------------------------------
 
 // Copies as much of `text` as the field holds, leaving no NUL when it is longer.
@@ -290,11 +299,7 @@ TEST_F(LanTest, ReplyBufferThatCannotBeHadGivesTheFailReply) {
 }
 
 TEST_F(LanTest, MacListsReachTheGatewayAsAWideTable) {
-    Strings many;
-    std::string first64 = "count=64 macs=[";
-    // 35 characters each: the wide table keeps 30.
-    for (int i = 0; i < 1000; ++i) many.push_back("02:00:00:00:" + std::to_string(1000 + i) + std::string(19, 'w'));
-    for (size_t i = 0; i < 64; ++i) first64 += (i > 0 ? ",\"" : "\"") + many[i].substr(0, 30) + "\"";
+    const auto many = Names(1000, std::string(30, 'w'), 30);  // the wide table keeps 30 characters
     // The table as the gateway received it; the line between enter and leave.
     const struct { const char *name; std::function<jobjectArray()> macs; std::string table, line; } cases[] = {
         {"String[] {\"\"}", [this] { return jni.Strs({""}); }, "count=0 macs=[]",
@@ -305,7 +310,7 @@ TEST_F(LanTest, MacListsReachTheGatewayAsAWideTable) {
         {"bad element in the middle",
          [this] { return jni.Arr({jni.Str("m0"), jni.Str("m1"), jni.BadStr(), jni.Str("m3"), jni.Str("m4")}); },
          "count=5 macs=[\"m0\",\"m1\",\"\",\"\",\"\"]", "Get each MAC String error============>\n"},
-        {"1000 MACs", [&] { return jni.Strs(many); }, first64 + "]", ""},
+        {"1000 MACs", [&] { return jni.Strs(many.first); }, "count=64 macs=[" + many.second + "]", ""},
     };
     const Answer none{"", 0, 0};
     for (const auto &q : kQueries) {
@@ -454,14 +459,6 @@ int Stray(const char (*slots)[20], int count, int answer) {
     return answer;
 }
 
-// `n` texts "<prefix>0", "<prefix>1", ... and the first 64 of them as a call record shows them.
-std::pair<Strings, std::string> Names(const std::string &prefix, int n) {
-    std::pair<Strings, std::string> out;
-    for (int i = 0; i < n; ++i) out.first.push_back(prefix + std::to_string(i));
-    for (int i = 0; i < 64; ++i) out.second += (i ? ",\"" : "\"") + out.first[i] + "\"";
-    return out;
-}
-
 // One row per list method; every scripted platform call answers 7.
 struct ListMethod {
     std::string op;  // platform operation, without zivra_
@@ -495,7 +492,7 @@ Strings Want(const ListMethod &m, const std::string &codes) {
 }
 
 TEST_F(LanTest, BatchesCountsAndLogLinesOfEveryAccessListMethod) {
-    const auto many = Names("m", 1000);
+    const auto many = Names(1000);
     const std::string cut = "count=64 macs=[" + many.second + "]";
     const std::string stopped = "count=5 macs=[\"m0\",\"m1\",\"\",\"\",\"\"]";
     struct Row {
@@ -573,7 +570,7 @@ const PortalMethod kPortalMethods[] = {
 };
 
 TEST_F(LanTest, PortalListsFillTheTableFromTheFirstSlotAndAtMostSixtyFour) {
-    const auto names = Names("n", 65);
+    const auto names = Names(65);
     const std::string first64 = names.second;
     struct Row {
         const char *name;
@@ -798,17 +795,14 @@ TEST_F(WlanTest, HostListsOfNoneOneSeveralAFullTableCountsOutOfRangeAndTheMacRul
     const Strings three = {"6C:4A:85:11:22:33", "F0:18:98:AA:10:01", "3A:F1:07:2C:9E:44"};
     const std::string kThree = "count=3 macs=[\"6C:4A:85:11:22:33\",\"F0:18:98:AA:10:01\",\"3A:F1:07:2C:9E:44\"]";
     const std::string kAll = "count=0 macs=[]";
-    // 70 MACs of 20 characters: the first 64 are asked for, each cut to 19.
-    Strings many;
-    std::string k64 = "count=64 macs=[";
-    for (int i = 0; i < 70; ++i) many.push_back("0123456789abcdef-" + std::to_string(100 + i));
-    for (int i = 0; i < 64; ++i) k64 += (i ? ",\"" : "\"") + many[i].substr(0, 19) + "\"";
+    const auto many = Names(70, std::string(18, 'w'), 19);  // the first 64 are asked for, each cut to 19
     const struct {
         Strings macs;
         int filled, reported;
         std::string call;
     } cases[] = {
-        {three, 0, 0, kThree}, {three, 3, 3, kThree}, {{}, 64, 65, kAll}, {three, 0, -1, kThree}, {many, 1, 1, k64 + "]"},
+        {three, 0, 0, kThree}, {three, 3, 3, kThree}, {{}, 64, 65, kAll}, {three, 0, -1, kThree},
+        {many.first, 1, 1, "count=64 macs=[" + many.second + "]"},
         // Two MACs make a table of two records: a larger count reads only those.
         {{"a", "b"}, 2, 5, "count=2 macs=[\"a\",\"b\"]"},
         // An empty element anywhere drops the list: all stations, in a fresh table of 64.
