@@ -344,7 +344,7 @@ TEST_F(LanTest, NamesRefusedOrNotHadNeverReachTheQuery) {
     EXPECT_EQ(Calls().back(), "getLANHostInfoByInterface(index=12 count=0)");
 }
 
-TEST_F(LanTest, GatewayNameAndMacFilterMode) {
+TEST_F(LanTest, GatewayName) {
     const auto name = [this] { return Text(HOSTS(getGatewayNameJni)(env(), self())); };
     EXPECT_EQ(name(), "HomeGateway");
     EXPECT_EQ(Lines(), AtLevel2({"getGatewayNameJni  enter============>\n",
@@ -355,11 +355,6 @@ TEST_F(LanTest, GatewayNameAndMacFilterMode) {
         ZSIM_SCRIPT(zivra_getGatewayName, [result](char *n) { return memset(n, 'g', 70), result; });
         EXPECT_EQ(name(), result == 0 ? std::string(70, 'g') : "");
     }
-    zsim::Reset();
-    ZSIM_SCRIPT(zivra_getMacFilterMode, [] { return -7; });
-    EXPECT_EQ(HOSTS(getMacFilterModeJni)(env(), self()), -7);
-    EXPECT_EQ(Lines(), AtLevel2({"getMacFilterModeJni  enter============>\n",
-                                 "getMacFilterModeJni: return value = -7   leave============>\n"}));
 }
 
 TEST_F(LanTest, SpeedLimitScansTheMacAndPassesSpeedsUnchanged) {
@@ -528,14 +523,19 @@ TEST_F(LanTest, BatchesCountsAndLogLinesOfEveryAccessListMethod) {
 }
 
 // The values go through unchecked and the gateway's result comes back.
-TEST_F(LanTest, FilterModeAndTemporaryAccessModePassTheirValuesAndTheResult) {
+TEST_F(LanTest, FilterModesAndTemporaryAccessModePassTheirValuesAndTheResult) {
     ZSIM_SCRIPT(zivra_setMacFilterMode, [](int) { return -9; });
+    ZSIM_SCRIPT(zivra_getMacFilterMode, [] { return -8; });
     ZSIM_SCRIPT(zivra_setTemporaryAccessMode, [](int, int) { return -9; });
     EXPECT_EQ(ACCESS_ENTRY(setMacFilterModeJni)(env(), self(), INT_MIN), -9);
+    EXPECT_EQ(HOSTS(getMacFilterModeJni)(env(), self()), -8);
     EXPECT_EQ(PORTAL_ENTRY(setTemporaryAccessModeJni)(env(), self(), 7, 30), -9);
-    EXPECT_EQ(Calls(), (Strings{"setMacFilterMode(mode=-2147483648)", "setTemporaryAccessMode(value1=7 value2=30)"}));
+    EXPECT_EQ(Calls(), (Strings{"setMacFilterMode(mode=-2147483648)", "getMacFilterMode()",
+                                "setTemporaryAccessMode(value1=7 value2=30)"}));
     EXPECT_EQ(Lines(), AtLevel2({"setMacFilterModeJni  enter============>\n",
                                  "setMacFilterModeJni: return value = -9   leave============>\n",
+                                 "getMacFilterModeJni  enter============>\n",
+                                 "getMacFilterModeJni: return value = -8   leave============>\n",
                                  "setTemporaryAccessModeJni  enter============>\n",
                                  "setTemporaryAccessModeJni: return value = -9   leave============>\n"}));
 }
