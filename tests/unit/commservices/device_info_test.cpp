@@ -67,7 +67,7 @@ TEST_F(DeviceInfoTest, TextRepliesShortFullAndFailed) {
     const struct {
         int result;
         std::string fill;  // cut to each buffer's size
-    } cases[] = {{0, "128"}, {0, std::string(63, 'k')}, {0, std::string(99, 'z')}, {2, "half \"written"}};
+    } cases[] = {{0, "128"}, {0, std::string(99, 'z')}, {2, "half \"written"}};
     for (const auto &m : methods) {
         for (const auto &c : cases) {
             zsim::Reset();
@@ -108,8 +108,7 @@ TEST_F(DeviceInfoTest, IntMethodsCpuBandedAndSmoothedOthersAsTheGatewayAnswers) 
     } cases[] = {
         {0, 37, 17}, {17, 5, 15}, {15, 92, 12}, {12, 100, 15}, {15, 150, 15}, {15, 0, 15}, {15, 18, 18},
         {18, 73, 18}, {18, 44, 14}, {14, 99, 14},
-        {0, 0, 10}, {0, 9, 19}, {0, 10, 10}, {0, 19, 19}, {0, 20, 10}, {0, 99, 19}, {0, 100, 20}, {0, 101, 101},
-        {0, -1, -1}, {20, 10, 20}, {10, 14, 14}, {101, 10, 100}, {-1, 12, 2},
+        {0, 0, 10}, {0, 99, 19}, {0, 100, 20}, {0, 101, 101}, {0, -1, -1}, {10, 14, 14}, {101, 10, 100}, {-1, 12, 2},
         {INT_MIN, 5, INT_MAX - 2},  // the 32-bit difference wraps as on the gateway
         {13, 150, 150, DI(getRAMOccupancyRateJni), "sysGetMemUsage()", "getRAMOccupancyRateJni: return |====>\n"},
         {13, -7, -7, &Java_com_korvanta_nestrova_commservices_DeviceRsetServiceImp_resetJni,
