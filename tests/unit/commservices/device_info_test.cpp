@@ -64,10 +64,8 @@ TEST_F(DeviceInfoTest, TextRepliesShortFullAndFailed) {
         {DS(getDeviceDefaultSSID1PasswordJni), "getDeviceDefaultSSID1Password", "getDeviceDefaultSSID1PasswordJni  ",
          "getDeviceDefaultSSID1PasswordJni: return string = |   "},
     };
-    const struct {
-        int result;
-        std::string fill;  // cut to each buffer's size
-    } cases[] = {{0, "128"}, {0, std::string(99, 'z')}, {2, "half \"written"}};
+    // The platform's code, and the text it writes (cut to each buffer's size).
+    const std::pair<int, std::string> cases[] = {{0, "128"}, {0, std::string(99, 'z')}, {2, "half \"written"}};
     for (const auto &m : methods) {
         for (const auto &c : cases) {
             zsim::Reset();
@@ -75,19 +73,19 @@ TEST_F(DeviceInfoTest, TextRepliesShortFullAndFailed) {
             auto give = [&](std::vector<char *> bufs) {
                 for (size_t i = 0; i < bufs.size(); ++i) {
                     EXPECT_EQ(std::string(bufs[i], m.sizes[i]), std::string(m.sizes[i], '\0')) << m.op;
-                    kept.push_back(c.fill.substr(0, m.sizes[i]));
+                    kept.push_back(c.second.substr(0, m.sizes[i]));
                     kept.back().copy(bufs[i], m.sizes[i]);
                 }
-                return c.result;
+                return c.first;
             };
             zsim::Script<int(char *)>(std::string("zivra_") + m.op, [&](char *b) { return give({b}); });
             ZSIM_SCRIPT(zivra_getJVMInfo, [&](auto... b) { return give({b...}); });
             ZSIM_SCRIPT(zivra_getOSGiInfo, [&](auto... b) { return give({b...}); });
             ZSIM_SCRIPT(zivra_getDeviceInfo, [&](auto... b) { return give({b...}); });
             const std::string reply = Text(m.call(env(), self()));
-            EXPECT_EQ(reply, c.result == 0 ? Sub(m.reply, '@', kept) : m.fail) << m.op << " " << c.fill;
+            EXPECT_EQ(reply, c.first == 0 ? Sub(m.reply, '@', kept) : m.fail) << m.op << " " << c.second;
             EXPECT_EQ(Calls(), Strings{std::string(m.op) + "()"});
-            const std::string shown = c.result && m.leave_shows_failed_text ? kept[0] : reply;
+            const std::string shown = c.first && m.leave_shows_failed_text ? kept[0] : reply;
             Strings lines{Sub(m.leave, '|', {shown}) + "leave============>\n"};
             if (m.enter) lines.insert(lines.begin(), std::string(m.enter) + "enter============>\n");
             EXPECT_EQ(Lines(), AtLevel2(lines)) << m.op;
