@@ -11,7 +11,7 @@ public class IPDetectServiceImp {
      *     "8080x" is port 8080); null fails
      * @param type the probe type as a decimal text, read like {@code port}, in the gateway's
      *     own values; null fails
-     * @return on success the JSON reply as the gateway writes it (at most 256 characters), with
+     * @return on success the JSON reply as the gateway writes it (at most 255 characters), with
      *     the gateway's keys;
      *     {@code {"Result":-1,"FailReason":"GetStringUTFChars error"}} when an argument cannot
      *     be read; {@code {"Result":-1,"FailReason":"IPdetect fail"}} when the gateway fails

@@ -11,7 +11,7 @@ public class LanHostSpeedQueryServiceImp {
      * @return on success {@code {"Result":0,"upSpeed":int,"downSpeed":int}} (signed decimals,
      *     in the gateway's unit; note the lower-case keys);
      *     {@code {"Result":-1,"FailReason":"Bandwidth disable or mac not exist"}} when the
-     *     gateway has no speeds for that MAC;
+     *     gateway cannot give them (bandwidth control off, or no host with that MAC);
      *     {@code {"Result":-1,"FailReason":"Get jstring fail"}} when the MAC text cannot be read
      */
     public native String getLANHostSpeedJni(String mac);
