@@ -145,6 +145,8 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
         {RUN(USB(usbUnregisterJni), jni.BadStr()), -1, {}, {Ret("usbUnregisterJni", -1)}},
         {RUN(USB(usbOpenJni), 1), 0, {"usbOpen(" + T + "(null) devId=1 handle=-1)"},
          {"usbOpenJni:devId= 1  enter============>\n", Ret("usbOpenJni", 0)}},
+        {RUN(USB(usbOpenJni), 7), -2, {"usbOpen(" + T + "(null) devId=7 handle=-1)"},
+         {"usbOpenJni:devId= 7  enter============>\n", Ret("usbOpenJni", -2)}},
         {RUN(USB(usbCloseJni), -3), -1, {"usbClose(handle=-3)"}, {"usbCloseJni:handle= -3 ,enter============>\n", Ret("usbCloseJni", -1)}},
         {RUN(USB(usbLockJni), 2), 0, {"usbLock(" + T + "(null) devId=2)"},
          {"usbLockJni:devId= 2  enter============>\n", Ret("usbLockJni", 0)}},
@@ -154,10 +156,15 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
          {"usbDataAvailableJni:handle= 9  enter============>\n", Ret("usbDataAvailableJni", -1)}},
         {RUN(USB(usbSetSerialJni), 2, 9600, 8, -1, INT_MIN, 0x80, 0), 0,
          {"usbSetSerial(" + T + "(null) device=2 settings=9600,8,-1,-2147483648,1,0)"}, {Ret("usbSetSerialJni", 0)}},
+        {RUN(USB(usbSetSerialJni), 1, 0, 0, 0, 0, 0, 1), -1, {"usbSetSerial(" + T + "(null) device=1 settings=0,0,0,0,0,1)"},
+         {Ret("usbSetSerialJni", -1)}},
         // Registration: limit and times passed as they are; each text missing in turn.
         {RUN(REG(setPasswordRegistrationJni), jni.Str("pw"), -5, INT_MIN, jni.Str("BJ")), -1,
          {"setPasswordRegistration(text1=\"pw\" limit=-5 times=-2147483648 text2=\"BJ\")"},
          {"setPasswordRegistrationJin:limit= -5  times= -2147483648 enter============>\n", J(-1)}},
+        {RUN(REG(setPasswordRegistrationJni), jni.Str("pw"), 12, 3, jni.Str("BJ")), 0,
+         {"setPasswordRegistration(text1=\"pw\" limit=12 times=3 text2=\"BJ\")"},
+         {"setPasswordRegistrationJin:limit= 12  times= 3 enter============>\n", J(0)}},
         {RUN(REG(setPasswordRegistrationJni), nullptr, 1, 1, jni.Str("BJ")), -1, {}, {J(-1)}},
         {RUN(REG(setPasswordRegistrationJni), jni.Str("pw"), 1, 1, jni.BadStr()), -1, {}, {J(-1)}},
     };
@@ -175,7 +182,7 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
 TEST_F(StorageRightsTest, StorageListHoldsAtMostTwoVolumesReadWithinTheirPaths) {
     const std::string path(32, '/');
     const std::string item = "{\"storagePath\":\"" + path + "\",\"totalStorage\":-2147483648,\"validStorage\":-1}";
-    const std::pair<int, std::string> cases[] = {{0, ""}, {-1, ""}, {1, item}, {2, item + "," + item}, {5, item + "," + item}};
+    const std::pair<int, std::string> cases[] = {{-1, ""}, {1, item}, {2, item + "," + item}, {5, item + "," + item}};
     for (const auto &c : cases) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_getStorageInfo, [&](UsbStorageEntry *t) {
@@ -187,8 +194,9 @@ TEST_F(StorageRightsTest, StorageListHoldsAtMostTwoVolumesReadWithinTheirPaths) 
     }
 }
 
-// Regions at and past each edge of a 10-byte array, both directions, plus
-// elements refused and a failing transfer. Reads store `count` bytes from
+// Regions at and past each edge of a 10-byte array, both directions (the
+// sweep moves one argument at a time, so the sums near INT_MAX are ours),
+// plus elements refused and a failing transfer. Reads store `count` bytes from
 // `offset` on and report half as many; writes send the region and leave it
 // copied to the array's start.
 TEST_F(UsbRegistrationTest, ByteRegionsInsideTheArrayMoveOnlyTheirBytes) {

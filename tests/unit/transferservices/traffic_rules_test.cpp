@@ -155,15 +155,16 @@ TEST_F(TrafficRulesTest, HttpRuleList) {
 TEST_F(TrafficRulesTest, HttpAddChecksThenJoinsTheLists) {
     const std::string m = "\r\naddHTTPTrafficProcessRuleJni";
     const std::string longName(300, 'h');
-    // missing: remote address, host MAC or bundle name (-1: none; one check takes all three); joined: the
-    // methods reaching the gateway.
+    // missing: remote address, host MAC or bundle name (-1: none); joined: the methods reaching the gateway.
     const struct { int port; jstring dir; int missing; jobjectArray methods; int rc; std::string joined, line; } cases[] = {
         {0, jni.Str("UP"), -1, nullptr, -1, "", m + ": remotePort[0] out of range==========>"},
         {65536, jni.Str("UP"), -1, nullptr, -1, "", m + ": remotePort[65536] out of range==========>"},
         {1, nullptr, -1, nullptr, -1, "", m + ": Get jstring fail dir==========>"},
         {1, jni.Str("up"), -1, nullptr, -1, "", m + ": direction[up] out of range ==========>"},
         {1, jni.Str("UP "), -1, nullptr, -1, "", m + ": direction[UP ] out of range ==========>"},
+        {1, jni.Str("UP"), 0, nullptr, -1, "", m + ": Get jstring fail ==========>"},
         {1, jni.Str("UP"), 1, nullptr, -1, "", m + ": Get jstring fail ==========>"},
+        {1, jni.Str("UP"), 2, nullptr, -1, "", m + ": Get jstring fail ==========>"},
         {65535, jni.Str("ALL"), -1, jni.Strs({"GET", "POST"}), 6, "GET,POST", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({"", "GET"}), 6, "GET", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({"GET", "", "POST"}), 6, "GET,,POST", ""},

@@ -17,6 +17,7 @@ TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHa
     const std::string n300(300, 'b'), e300(300, 'e');
     // The record as the gateway saw it, "" for no call.
     const struct { bool sub; jstring name; jobjectArray events; bool fail_alloc; std::string record; } cases[] = {
+        {true, jni.Str("bnd"), jni.Strs({}), false, "bcon=\"bnd\" count=0 events=[]"},
         {true, jni.Str("bnd"), jni.Strs({"a", "b", "c", "d"}), false, "bcon=\"bnd\" count=4 events=[\"a\",\"b\",\"c\",\"d\"]"},
         // A fifth event is cut, and not even read; texts keep 255 characters.
         {false, jni.Str(n300), jni.Arr({jni.Str("a"), jni.Str(e300), jni.Str("c"), jni.Str("d"), jni.BadStr()}), false,
