@@ -115,10 +115,7 @@ TEST_F(LanTest, EthInfoPassesAnyPortAndQuotesTextsReadWithinTheirFields) {
     for (const auto &c : cases) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_getLANEthernetInfo, [&c](int, LANEthernetInfoRecord *r) {
-            Fill(r->Enable, c.fill);
-            Fill(r->Status, c.fill);
-            Fill(r->BitRate, c.fill);
-            Fill(r->DuplexMode, c.fill);
+            [&c](auto &...field) { (Fill(field, c.fill), ...); }(r->Enable, r->Status, r->BitRate, r->DuplexMode);
             return c.result;
         });
         EXPECT_EQ(Text(JNI(EthQueryServiceImp, getLANEthernetInfoJni)(env(), self(), c.port)), c.reply);
@@ -619,21 +616,19 @@ TEST_F(LanTest, SubscriptionSwitchIsOneOnlyForALowByteOfExactlyOne) {
 
 TEST_F(LanTest, ReadersPutThePlatformTextWholeIntoOneListElement) {
     const struct {
-        const char *op, *key;
+        std::string op;
+        const char *key;
         jstring (*call)(JNIEnv *, jobject);
-        const char *enter, *leave_head, *leave_tail;
+        const char *leave_tail;
     } readers[] = {
-        {"getPortalMacWhiteList()", "MAC", &PORTAL_ENTRY(getPortalMacWhiteListJni),
-         "getPortalMacWhiteListJni  enter============>\n", "getPortalMacWhiteListJni: leave tmp: ", "============>\n"},
-        {"getPortalDomainWriteList()", "domains", &PORTAL_ENTRY(getPortalDomainWriteListJni),
-         "getPortalDomainWriteListJni  enter============>\n", "getPortalDomainWriteListJni: leave tmp: ",
-         "=======>\n"},
+        {"getPortalMacWhiteList", "MAC", &PORTAL_ENTRY(getPortalMacWhiteListJni), "============>\n"},
+        {"getPortalDomainWriteList", "domains", &PORTAL_ENTRY(getPortalDomainWriteListJni), "=======>\n"},
     };
     // The platform's text (written with no NUL of its own) and its result.
     const std::pair<std::string, int> cases[] = {{"a.lan, b;c \"d\"", 0}, {std::string(128, 'z'), 0}, {"text", 5}};
     for (const auto &r : readers) {
         for (const auto &c : cases) {
-            SCOPED_TRACE(std::string(r.op) + " " + c.first);
+            SCOPED_TRACE(r.op + " " + c.first);
             zsim::Reset();
             bool zeroed = false;
             auto write = [&](char *list) {
@@ -641,15 +636,15 @@ TEST_F(LanTest, ReadersPutThePlatformTextWholeIntoOneListElement) {
                 memcpy(list, c.first.data(), c.first.size());
                 return c.second;
             };
-            ZSIM_SCRIPT(zivra_getPortalMacWhiteList, write);
-            ZSIM_SCRIPT(zivra_getPortalDomainWriteList, write);
+            zsim::Script<int(char *)>("zivra_" + r.op, write);
             const std::string want = c.second != 0 ? "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}"
                                                    : "{\"Result\":0,\"List\":[{\"" + std::string(r.key) + "\":\"" +
                                                          c.first + "\"}]}";
             EXPECT_EQ(Text(r.call(env(), self())), want);
             EXPECT_TRUE(zeroed);
-            EXPECT_EQ(Calls(), Strings{r.op});
-            EXPECT_EQ(Lines(), AtLevel2({r.enter, r.leave_head + want + r.leave_tail}));
+            EXPECT_EQ(Calls(), Strings{r.op + "()"});
+            EXPECT_EQ(Lines(),
+                      AtLevel2({r.op + "Jni  enter============>\n", r.op + "Jni: leave tmp: " + want + r.leave_tail}));
         }
     }
 }
