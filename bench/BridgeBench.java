@@ -37,7 +37,6 @@ public final class BridgeBench {
     }
 
     static final class Family {
-        final int id;
         final String name;
         final boolean list;
         final Batch bridge;
@@ -45,8 +44,7 @@ public final class BridgeBench {
         int calls;
         final double[][] ns; // [round][bridge, floor, floor with the stand-in's calls] per call
 
-        Family(int id, String name, boolean list, Batch bridge, Batch floor, int rounds) {
-            this.id = id;
+        Family(String name, boolean list, Batch bridge, Batch floor, int rounds) {
             this.name = name;
             this.list = list;
             this.bridge = bridge;
@@ -72,7 +70,7 @@ public final class BridgeBench {
     public static void main(String[] args) {
         System.load(args[0]);
         System.load(args[1]);
-        final int rounds = args.length > 2 ? Integer.parseInt(args[2]) : 41;
+        final int rounds = args.length > 2 ? Integer.parseInt(args[2]) : 61;
         prepare();
         final BridgeBench f = new BridgeBench();
         final LanNetworkAccessConfigServiceImp access = new LanNetworkAccessConfigServiceImp();
@@ -99,28 +97,28 @@ public final class BridgeBench {
         }
 
         Family[] fams = {
-            new Family(0, "int setter (setMacFilterModeJni)", false,
+            new Family("int setter (setMacFilterModeJni)", false,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += access.setMacFilterModeJni(i & 3); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorInt(i & 3); return s; }, rounds),
-            new Family(1, "3 copied strings (setLANDHCPInfoJni)", false,
+            new Family("3 copied strings (setLANDHCPInfoJni)", false,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += dhcp.setLANDHCPInfoJni(dhcpArgs[0], dhcpArgs[1], dhcpArgs[2], 86400); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorCopied(dhcpArgs[0], dhcpArgs[1], dhcpArgs[2], 86400); return s; }, rounds),
-            new Family(2, "6 borrowed strings (addMirrorRuleJni)", false,
+            new Family("6 borrowed strings (addMirrorRuleJni)", false,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += mirror.addMirrorRuleJni(rule[0], rule[1], rule[2], rule[3], rule[4], rule[5], 9000); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorBorrowed(rule[0], rule[1], rule[2], rule[3], rule[4], rule[5], 9000); return s; }, rounds),
-            new Family(3, "MAC list of 64 (addLANHostToBlackListJni)", false,
+            new Family("MAC list of 64 (addLANHostToBlackListJni)", false,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += access.addLANHostToBlackListJni(macs); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorMacs(macs); return s; }, rounds),
-            new Family(4, "list reply, 64 full hosts (getLANHostInfoByClassJni)", true,
+            new Family("list reply, 64 full hosts (getLANHostInfoByClassJni)", true,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += hosts.getLANHostInfoByClassJni("PC").length(); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorHostList("PC").length(); return s; }, rounds),
-            new Family(5, "single object (getLANEthernetStatsJni)", false,
+            new Family("single object (getLANEthernetStatsJni)", false,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += eth.getLANEthernetStatsJni(1).length(); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorObject(1).length(); return s; }, rounds),
-            new Family(6, "plain text (getGatewayNameJni)", false,
+            new Family("plain text (getGatewayNameJni)", false,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += hosts.getGatewayNameJni().length(); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorText().length(); return s; }, rounds),
-            new Family(7, "platform heap list, 64 rules (getMirroRuleInfoJni)", true,
+            new Family("platform heap list, 64 rules (getMirroRuleInfoJni)", true,
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += mirror.getMirroRuleInfoJni().length(); return s; },
                     n -> { long s = 0; for (int i = 0; i < n; i++) s += f.floorHeapList().length(); return s; }, rounds),
         };
