@@ -1,0 +1,58 @@
+package com.korvanta.nestrova.gwcall;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import java.io.ByteArrayOutputStream;
+import java.io.PrintStream;
+import java.nio.charset.StandardCharsets;
+import java.util.Set;
+import java.util.TreeSet;
+import java.util.stream.Collectors;
+import org.junit.jupiter.api.Test;
+
+/**
+ * The self-check against the simulated gateway: all pass on a healthy one;
+ * with ZIVRA_SIM_SCENARIO naming a faulty scenario, failures reported by method.
+ */
+class SelfCheckTest {
+    @Test
+    void checksExactlyTheQueries() throws Exception {
+        Set<String> getters = Catalogue.load().all().stream().map(Catalogue.Entry::name)
+                .filter(n -> n.startsWith("get")).collect(Collectors.toCollection(TreeSet::new));
+        Set<String> checked = SelfCheck.CHECKS.stream().map(c -> c.method)
+                .collect(Collectors.toCollection(TreeSet::new));
+        assertEquals(getters, checked);
+        assertEquals(getters.size(), SelfCheck.CHECKS.size(), "a query checked twice");
+    }
+
+    @Test
+    void reportsEveryQueryAgainstTheSimulatedGateway() throws Exception {
+        Catalogue catalogue = Catalogue.load();
+        Gwcall.load(System.getProperty("bundle.library"));
+        ByteArrayOutputStream buf = new ByteArrayOutputStream();
+        int failed = new SelfCheck(catalogue).run(new PrintStream(buf, true, StandardCharsets.UTF_8));
+        String[] lines = buf.toString(StandardCharsets.UTF_8).split("\n");
+        String report = String.join("\n", lines);
+
+        int n = SelfCheck.CHECKS.size();
+        assertEquals(n + 1, lines.length, report);
+        Set<String> methods = catalogue.all().stream().map(Catalogue.Entry::qualified).collect(Collectors.toSet());
+        int fails = 0;
+        for (int i = 0; i < n; i++) {
+            String[] line = lines[i].split(" +", 3);
+            assertTrue(line[0].equals("ok") || line[0].equals("FAIL"), lines[i]);
+            assertTrue(methods.contains(line[1].replaceAll(":$", "")), lines[i]);
+            fails += line[0].equals("FAIL") ? 1 : 0;
+        }
+        assertEquals(fails, failed, report);
+        assertEquals("selfcheck: " + n + " queries, " + (n - fails) + " passed, " + fails + " failed", lines[n]);
+
+        String scenario = System.getenv("ZIVRA_SIM_SCENARIO");
+        if (scenario != null && scenario.matches(".*faulty[^/]*")) {
+            assertTrue(fails > 0, "the faulty scenario made no query fail:\n" + report);
+        } else {
+            assertEquals(0, fails, report);
+        }
+    }
+}
