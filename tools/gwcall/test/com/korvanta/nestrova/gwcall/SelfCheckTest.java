@@ -3,9 +3,12 @@ package com.korvanta.nestrova.gwcall;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
+import com.google.gson.JsonObject;
 import java.io.ByteArrayOutputStream;
 import java.io.PrintStream;
 import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
 import java.util.Set;
 import java.util.TreeSet;
 import java.util.stream.Collectors;
@@ -61,10 +64,18 @@ class SelfCheckTest {
         assertEquals("selfcheck: " + n + " queries, " + (n - fails) + " passed, " + fails + " failed", lines[n]);
 
         String scenario = System.getenv("ZIVRA_SIM_SCENARIO");
-        if (scenario != null && scenario.matches(".*faulty[^/]*")) {
-            assertTrue(fails > 0, "the faulty scenario made no query fail:\n" + report);
-        } else {
+        if (scenario == null || !scenario.matches(".*faulty[^/]*")) {
             assertEquals(0, fails, report);
+            return;
+        }
+        assertTrue(fails > 0, "the faulty scenario made no query fail:\n" + report);
+        // Each platform query the scenario makes fail fails the Java query named after it.
+        JsonObject failing = Json.parse(Files.readString(Path.of(scenario))).getAsJsonObject().getAsJsonObject("fail");
+        for (String op : failing == null ? Set.<String>of() : failing.keySet()) {
+            String method = op.replaceFirst("^zivra_", "").replaceFirst("(Jni)?$", "Jni");
+            if (SelfCheck.CHECKS.stream().anyMatch(c -> c.method.equals(method))) {
+                assertTrue(report.matches("(?s)(.*\n)?FAIL \\w+\\." + method + ": .*"), op + " failed no query:\n" + report);
+            }
         }
     }
 }
