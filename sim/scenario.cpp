@@ -31,8 +31,8 @@ const char *const kOperations[] = {
 #include "sim_operations.inc"
 };
 
-const char *const kAreas[] = {"gateway", "hosts",        "accessLists", "radios", "ssids",
-                              "wans",    "forwardRules", "routes",      "vpn",    "fail"};
+const char *const kAreas[] = {"device", "gateway",      "hosts",  "accessLists", "radios", "ssids",
+                              "wans",   "forwardRules", "routes", "vpn",         "fail"};
 
 struct Loaded {
     std::string file;

@@ -9,6 +9,7 @@ import com.google.gson.JsonElement;
 import com.google.gson.JsonObject;
 import com.google.gson.JsonParser;
 import com.korvanta.nestrova.accessservices.AccessInfoQueryServiceImp;
+import com.korvanta.nestrova.commservices.DeviceInfoQueryServiceImp;
 import com.korvanta.nestrova.lanservices.LANHostsInfoQueryServiceImp;
 import com.korvanta.nestrova.lanservices.LanNetworkNameConfigServiceImp;
 import com.korvanta.nestrova.lanservices.WlanQueryServiceImp;
@@ -84,6 +85,19 @@ class ScenarioTest {
                 "dsStats", "DsStats");
         assertList(hosts, reply("getLANHostSpeedLimitInfo", noList, () -> q.getLANHostSpeedLimitInfoJni(all)),
                 "upLimit", "UpSpeed", "downLimit", "DownSpeed");
+    }
+
+    @Test
+    void deviceDescription() {
+        JsonObject want = area("device").getAsJsonObject();
+        DeviceInfoQueryServiceImp q = new DeviceInfoQueryServiceImp();
+        JsonObject got = reply("getDeviceInfo", "{\"Result\":-1,\"FailReason\":\"Get DeviceInfo fail\"}",
+                q::getDeviceInfoJni);
+        if (got != null) {
+            assertCarries(want, got, "vendor", "Vendor", "productClass", "ProductCLass", "hardwareVersion",
+                    "HardwareVer", "firmwareVersion", "FirmwareVer");
+        }
+        if (want.has("mac")) assertEquals(want.get("mac").getAsString(), q.getDeviceMACJni());
     }
 
     @Test
