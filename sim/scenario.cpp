@@ -283,19 +283,16 @@ void Setting::Flag(bool *out) const {
 
 void Setting::Choice(char *field, size_t size, const char *const *choices) const {
     if (!Given()) return;
-    std::string text;
-    Text(&text, size - 1);
     std::vector<const char *> list;
     for (; *choices != nullptr; ++choices) list.push_back(*choices);
-    if (!Listed(list, text)) Refuse("expected one of: " + Joined(list));
-    snprintf(field, size, "%s", text.c_str());
+    if (!v_->is_string() || !Listed(list, v_->get<std::string>())) Refuse("expected one of: " + Joined(list));
+    snprintf(field, size, "%s", v_->get_ref<const std::string &>().c_str());
 }
 
 void Setting::Interface(int *index) const {
     if (!Given()) return;
-    std::string name;
-    Text(&name, 8);
-    if (SimInterfaceIndex(name.c_str(), index) != 0) Refuse("expected an interface name, LAN1..LAN4 or SSID1..SSID8");
+    if (!v_->is_string() || SimInterfaceIndex(v_->get_ref<const std::string &>().c_str(), index) != 0)
+        Refuse("expected an interface name, LAN1..LAN4 or SSID1..SSID8");
 }
 
 }  // namespace zsim

@@ -1,11 +1,25 @@
 // Scenario files of the stand-in platform: a JSON file, named by the
 // environment variable ZIVRA_SIM_SCENARIO, that sets what the simulated
-// gateway starts from (hosts, radios and SSIDs, WAN connections, access
-// lists, rules, routes, the VPN) and which operations fail with which code.
-// It is read once, on first use; every zsim::Reset() brings its state back.
-// Areas it leaves out keep their built-in state. A file that cannot be read
-// or is not what it should be ends the process with one line on standard
-// error naming the file, the line and the key.
+// gateway starts from and which operations fail with which code. It is read
+// once, on first use; every zsim::Reset() brings its state back. Areas it
+// leaves out keep their built-in state. A file that cannot be read or is not
+// what it should be ends the process with one line on standard error naming
+// the file, the line and the key. The areas (sim/scenarios/ has examples):
+//   device        {vendor, productClass, hardwareVersion, firmwareVersion, mac}
+//   gateway       {name}
+//   hosts         [{class, mac*, dhcpName, deviceName, ip, interface*, onlineTime,
+//                   upLimit, downLimit, upSpeed, downSpeed, usStats, dsStats}], at most 64
+//   accessLists   {filterMode 0..2, black, trust, storageBlack: [MAC texts], at most 16 each}
+//   radios        {"2.4G"|"5G": {on, channel, autoChannel, power, width, standard}}
+//   ssids         [{index* 1..8, name, enable, advertised, auth, cipher, passphrase}]
+//   wans          [{services*, type, vlan, lanInterface, username, addressing, ip, mask,
+//                   gateway, dns, mac, ipv6, usStats, dsStats, upKbps, downKbps}], at most 4
+//   forwardRules  [{remoteAddress*, remotePort*, protocol, hostMac, toIp*, toPort*}], at most 16
+//   routes        [{dest*, mask*, gateway*, interface*}] (static IPv4), at most 16
+//   vpn           {up, destinations: [texts], at most 255}
+//   fail          {"zivra_<operation>": code returned instead of running it}
+// (* must be given.) Lists replace the built-in ones, except ssids, which
+// change the SSIDs they index; objects change only what they name.
 #ifndef ZIVRA_SIM_SCENARIO_H
 #define ZIVRA_SIM_SCENARIO_H
 
