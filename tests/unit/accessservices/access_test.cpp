@@ -151,7 +151,8 @@ TEST_F(AccessTest, InfoRepliesInKeyOrderWithEveryFieldWhole) {
             const std::string got = Text(ACC(AccessInfoQueryServiceImp, getWANIfInfoJni)(env(), self(), 2));
             EXPECT_EQ(got, want);
             EXPECT_EQ(got.size(), result ? 13u : full ? 1613u : 617u);
-            Expect({"getWANIfInfo(wanIndex=2)"}, {"getWANIfInfoJni  enter============>\n", Leave("getWANIfInfoJni", want)});
+            Expect({"getWANIfInfo(wanIndex=2)"},
+                   {"getWANIfInfoJni  enter============>\n", Leave("getWANIfInfoJni", want)});
         }
     }
 }

@@ -83,7 +83,8 @@ TEST_F(LanTest, EthQueriesReplyWithWholeCountersAndTextsReadWithinTheirFields) {
         // Ports outside 1..4, zero and negative ones wrapping high, never reach the gateway.
         {&kMax, nullptr, 0, 0, ""}, {&kMax, nullptr, 5, 0, ""}, {&kMax, nullptr, -2147483647 - 1, 0, ""},
         // The info query passes any port.
-        {nullptr, "Up", -7, 0, "{\"Result\":0,\"Enable\":\"Up\",\"Status\":\"Up\",\"BitRate\":\"Up\",\"DuplexMode\":\"Up\"}"},
+        {nullptr, "Up", -7, 0,
+         "{\"Result\":0,\"Enable\":\"Up\",\"Status\":\"Up\",\"BitRate\":\"Up\",\"DuplexMode\":\"Up\"}"},
         {nullptr, "\"qqqqqqqqqqq", 0, 0,
          "{\"Result\":0,\"Enable\":\"\"qqqqqqq\",\"Status\":\"\"qqqqqqqqq\",\"BitRate\":\"\"qqqqq\","
          "\"DuplexMode\":\"\"qqqqq\"}"},
@@ -500,8 +501,10 @@ TEST_F(LanTest, FilterModesAndTemporaryAccessModePassTheirValuesAndTheResult) {
     EXPECT_EQ(HOSTS(getMacFilterModeJni)(env(), self()), -8);
     EXPECT_EQ(PORTAL_ENTRY(setTemporaryAccessModeJni)(env(), self(), 7, 30), -9);
     Strings lines;
-    for (std::string m : {"setMacFilterModeJni", "getMacFilterModeJni", "setTemporaryAccessModeJni"})  // getter: -8
-        lines.insert(lines.end(), {Enter(m), m + ": return value = " + (m[0] == 'g' ? "-8" : "-9") + "   leave============>\n"});
+    for (std::string m : {"setMacFilterModeJni", "getMacFilterModeJni", "setTemporaryAccessModeJni"}) {
+        lines.push_back(Enter(m));
+        lines.push_back(m + ": return value = " + (m[0] == 'g' ? "-8" : "-9") + "   leave============>\n");
+    }
     Expect({"setMacFilterMode(mode=-2147483648)", "getMacFilterMode()", "setTemporaryAccessMode(value1=7 value2=30)"},
            lines);
 }
@@ -642,20 +645,12 @@ std::string Sub(const std::string &tmpl, const Strings &texts, const std::string
 // one the bridge made up.
 void AnswerAll() {
     const auto answer = [](auto...) { return -7; };
-    ZSIM_SCRIPT(zivra_setWLANSSIDAdvertisement, answer);
-    ZSIM_SCRIPT(zivra_setWLANSSIDSecurity, answer);
-    ZSIM_SCRIPT(zivra_setWLANRadioFrequencyWidth, answer);
-    ZSIM_SCRIPT(zivra_setWLANStandard, answer);
-    ZSIM_SCRIPT(zivra_addWLANGuestSSID, answer);
-    ZSIM_SCRIPT(zivra_setWLANRadioPower, answer);
-    ZSIM_SCRIPT(zivra_setWLANSSIDSwitch, answer);
-    ZSIM_SCRIPT(zivra_setWLANGuestPortIsolation, answer);
-    ZSIM_SCRIPT(zivra_startWLANWPS, answer);
-    ZSIM_SCRIPT(zivra_deleteWLANGuestSSID, answer);
-    ZSIM_SCRIPT(zivra_setWLANHardwareSwitch, answer);
-    ZSIM_SCRIPT(zivra_setWLANGuestDuration, answer);
-    ZSIM_SCRIPT(zivra_stopWLANWPS, answer);
-    ZSIM_SCRIPT(zivra_setWLANRadioChannel, answer);
+#define ANSWER(op) ZSIM_SCRIPT(zivra_##op, answer);
+    ANSWER(setWLANSSIDAdvertisement) ANSWER(setWLANSSIDSecurity) ANSWER(setWLANRadioFrequencyWidth)
+    ANSWER(setWLANStandard) ANSWER(addWLANGuestSSID) ANSWER(setWLANRadioPower) ANSWER(setWLANSSIDSwitch)
+    ANSWER(setWLANGuestPortIsolation) ANSWER(startWLANWPS) ANSWER(deleteWLANGuestSSID) ANSWER(setWLANHardwareSwitch)
+    ANSWER(setWLANGuestDuration) ANSWER(stopWLANWPS) ANSWER(setWLANRadioChannel)
+#undef ANSWER
 }
 
 // Gives record r a text in each field (of the size given), which must come
@@ -803,7 +798,8 @@ TEST_F(WlanTest, GuestListHoldsTheSlotsThatAnswerInSlotOrder) {
         });
         const std::string reply = Guests();
         EXPECT_EQ(reply, List(c.second));
-        Expect({"getGuestSSIDInfo(slot=0)", "getGuestSSIDInfo(slot=1)"}, {kGuestEnter, Leave("getGuestSSIDInfoJni", reply)});
+        Expect({"getGuestSSIDInfo(slot=0)", "getGuestSSIDInfo(slot=1)"},
+               {kGuestEnter, Leave("getGuestSSIDInfoJni", reply)});
     }
 }
 
@@ -857,7 +853,8 @@ TEST_F(WlanTest, WpsStatusAsIsAndHardwareSwitchOnForAnyNonzeroResult) {
         EXPECT_EQ(WQ(getWLANHardwareSwitchJni)(env(), self(), jni.Str("5G")), r != 0 ? JNI_TRUE : JNI_FALSE) << r;
         EXPECT_EQ(jni.release_points().back(), 2u) << "radio type released after the gateway call";
         Expect({"getWLANWPSStatus(ssidIndex=-5)", "getWLANHardwareSwitch(radioType=\"5G\")"},
-               {"getWLANWPSStatusJni: enter============>\n", "getWLANHardwareSwitchJni:radioType= 5G  enter============>\n",
+               {"getWLANWPSStatusJni: enter============>\n",
+                "getWLANHardwareSwitchJni:radioType= 5G  enter============>\n",
                 "getWLANHardwareSwitchJni:return  = " + std::to_string(r) + " leave============>\n"});
     }
 }
