@@ -26,17 +26,10 @@ const std::string kBad = "<bad>";  // a String whose characters cannot be had
 class AccessTest : public BridgeTest {
   protected:
     jstring Arg(const std::string &t) { return t == kBad ? jni.BadStr() : jni.Str(t); }
-    // A fresh platform, and the strings given back from here on counted apart.
-    void Reset() { zsim::Reset(), mark_ = jni.release_points().size(); }
-    // Platform calls made when each string went back since the last Reset().
-    std::vector<size_t> Released() {
-        return std::vector<size_t>(jni.release_points().begin() + static_cast<long>(mark_), jni.release_points().end());
+    // Platform calls made when each string went back, since `from` releases.
+    std::vector<size_t> ReleasedSince(size_t from) {
+        return std::vector<size_t>(jni.release_points().begin() + static_cast<long>(from), jni.release_points().end());
     }
-    void Expect(const Strings &calls, const Strings &lines, const std::string &at = "") {
-        EXPECT_EQ(Calls(), calls) << at;
-        EXPECT_EQ(Lines(), AtLevel2(lines)) << at;
-    }
-    size_t mark_ = 0;
 };
 
 // Fills a gateway buffer with the text, or with `fill` over all `size` bytes and no NUL.
@@ -151,8 +144,8 @@ TEST_F(AccessTest, InfoRepliesInKeyOrderWithEveryFieldWhole) {
             const std::string got = Text(ACC(AccessInfoQueryServiceImp, getWANIfInfoJni)(env(), self(), 2));
             EXPECT_EQ(got, want);
             EXPECT_EQ(got.size(), result ? 13u : full ? 1613u : 617u);
-            Expect({"getWANIfInfo(wanIndex=2)"},
-                   {"getWANIfInfoJni  enter============>\n", Leave("getWANIfInfoJni", want)});
+            EXPECT_EQ(Calls(), Strings{"getWANIfInfo(wanIndex=2)"});
+            EXPECT_EQ(Lines(), AtLevel2({"getWANIfInfoJni  enter============>\n", Leave("getWANIfInfoJni", want)}));
         }
     }
 }
@@ -162,9 +155,9 @@ TEST_F(AccessTest, UptimeLogsBeforeAskingTheGatewayAndDeletePassesAnyIndex) {
     EXPECT_EQ(ACC(AccessInfoQueryServiceImp, getPONIfUpTimeJni)(env(), self()), 2147483647);  // one line before
     ZSIM_SCRIPT(zivra_deleteWANIf, [](int) { return 3; });
     EXPECT_EQ(ACC(WanConfigServiceImp, deleteWANIfJni)(env(), self(), -1), 3);
-    Expect({"getPONIfUpTime()", "deleteWANIf(wanIndex=-1)"},
-           {"getPONIfUpTimeJni: leave============>\n", "deleteWANIfJni: enter============>\n",
-            "deleteWANIfJni: return json = 3 leave============>\n"});
+    EXPECT_EQ(Calls(), Strings({"getPONIfUpTime()", "deleteWANIf(wanIndex=-1)"}));
+    EXPECT_EQ(Lines(), AtLevel2({"getPONIfUpTimeJni: leave============>\n", "deleteWANIfJni: enter============>\n",
+                                 "deleteWANIfJni: return json = 3 leave============>\n"}));
 }
 
 TEST_F(AccessTest, ConfigPassesTextsAndReleasesThemAfterTheGateway) {
@@ -178,18 +171,20 @@ TEST_F(AccessTest, ConfigPassesTextsAndReleasesThemAfterTheGateway) {
         {false, 0, -1, {"setWANIfJni: return json = -1 get string fail leave============>\n"}},
     };
     for (const auto &c : cases) {
-        Reset();
+        zsim::Reset();
         ZSIM_SCRIPT(zivra_addWANIf, [](const char *, const char *, const char *) { return 6; });
         ZSIM_SCRIPT(zivra_setWANIf, [](int, const char *) { return 6; });
+        const size_t released = jni.release_points().size();
         std::vector<jstring> s;
         for (int i = 0; i < 3; ++i)
             s.push_back(i != c.missing ? jni.Str("t" + std::to_string(i)) : i ? jni.BadStr() : nullptr);
         EXPECT_EQ(c.add ? ACC(WanConfigServiceImp, addWANIfJni)(env(), self(), s[0], s[1], s[2])
                         : ACC(WanConfigServiceImp, setWANIfJni)(env(), self(), -5, s[0]), c.rc);
-        Expect(Strings(c.missing < 0, c.add ? "addWANIf(text1=\"t0\" text2=\"t1\" text3=\"t2\")"
-                                            : "setWANIf(wanIndex=-5 settings=\"t0\")"), c.lines);
+        EXPECT_EQ(Calls(), Strings(c.missing < 0, c.add ? "addWANIf(text1=\"t0\" text2=\"t1\" text3=\"t2\")"
+                                                        : "setWANIf(wanIndex=-5 settings=\"t0\")"));
+        EXPECT_EQ(Lines(), AtLevel2(c.lines));
         const size_t n = c.missing < 0 ? (c.add ? 3 : 1) : (c.add ? 2 : 0);
-        EXPECT_EQ(Released(), std::vector<size_t>(n, c.missing < 0 ? 1u : 0u));  // after the call
+        EXPECT_EQ(ReleasedSince(released), std::vector<size_t>(n, c.missing < 0 ? 1u : 0u));  // after the call
     }
 }
 
@@ -213,14 +208,16 @@ TEST_F(AccessTest, PingAndTraceStartsCheckCountAndHostAfterCopying) {
     };
     for (const auto &m : methods) {
         for (const auto &c : cases) {
-            Reset();
+            zsim::Reset();
             ZSIM_SCRIPT(zivra_startIPPingDiagnostics, [](int, const char *, const char *) { return 8; });
             ZSIM_SCRIPT(zivra_startTraceRouteDiagnostics, [](int, const char *, const char *) { return 8; });
+            const size_t released = jni.release_points().size();
             EXPECT_EQ(m.start(env(), self(), c.number, Arg(c.host), Arg(c.extra)), c.rc) << c.call;
+            EXPECT_EQ(Calls(), c.call.empty() ? Strings{} : Strings{m.op + "(number=" + c.call + ")"});
             Strings lines = {m.enter, m.method + ": return rt = " + std::to_string(c.rc) + "   leave============>\n"};
             if (c.host == kBad) lines.pop_back();
-            Expect(Strings(!c.call.empty(), m.op + "(number=" + c.call + ")"), lines, c.call);
-            EXPECT_EQ(Released(), std::vector<size_t>((c.host != kBad) + (c.extra != kBad), 0u));
+            EXPECT_EQ(Lines(), AtLevel2(lines));
+            EXPECT_EQ(ReleasedSince(released), std::vector<size_t>((c.host != kBad) + (c.extra != kBad), 0u));
         }
     }
 }
@@ -240,7 +237,7 @@ TEST_F(AccessTest, HttpTestsStartWithBothTextsAndHandBackTheGatewaysText) {
     };
     for (const auto &m : methods) {
         for (const auto &c : cases) {
-            Reset();
+            zsim::Reset();
             auto run = [](int, const char *, const char *) { return 4; };
             auto hand = [&c](char **out) {
                 EXPECT_EQ(*out, nullptr);
@@ -251,8 +248,9 @@ TEST_F(AccessTest, HttpTestsStartWithBothTextsAndHandBackTheGatewaysText) {
             ZSIM_SCRIPT(zivra_startHttpDownloadDiagnostics, run);
             ZSIM_SCRIPT(zivra_getHttpUploadDiagnosticsResult, hand);
             ZSIM_SCRIPT(zivra_getHttpDownloadDiagnosticsResult, hand);
+            const size_t released = jni.release_points().size();
             EXPECT_EQ(m.start(env(), self(), -6, Arg(c.text1), Arg(c.text2)), c.rc);
-            EXPECT_EQ(Released(), std::vector<size_t>(c.rc == -1 ? 1 : 2, c.rc == -1 ? 0u : 1u));
+            EXPECT_EQ(ReleasedSince(released), std::vector<size_t>(c.rc == -1 ? 1 : 2, c.rc == -1 ? 0u : 1u));
             EXPECT_EQ(Text(m.get(env(), self())), c.result ? c.result : "<null>");
             const std::string start = "startHttp" + m.name + "DiagnosticsJni";
             const std::string get = "getHttp" + m.name + "DiagnosticsResultJni";
@@ -278,20 +276,22 @@ TEST_F(AccessTest, DetectIpConvertsNumbersAndKeepsTheReplyInItsBuffer) {
         {"h", "1", kBad, 0, "{}", "", kArgsFail},
     };
     for (const auto &c : cases) {
-        Reset();
+        zsim::Reset();
         ZSIM_SCRIPT(zivra_detectIp, [&c](char *r, int size, int, const char *, int) {
             return c.reply ? (void)snprintf(r, 256, "%s", c.reply) : (void)memset(r, 'd', size_t(size)), c.result;
         });
+        const size_t released = jni.release_points().size();
         jstring got = ACC(IPDetectServiceImp, detectIpJni)(env(), self(), Arg(c.ip), Arg(c.port), Arg(c.type));
         EXPECT_EQ(Text(got), c.want);
-        EXPECT_EQ(Released(), std::vector<size_t>(c.call.empty() ? 2 : 3, c.call.empty() ? 0 : 1));
+        EXPECT_EQ(Calls(), c.call.empty() ? Strings{} : Strings{"detectIp(size=256 " + c.call + ")"});
+        EXPECT_EQ(ReleasedSince(released), std::vector<size_t>(c.call.empty() ? 2 : 3, c.call.empty() ? 0 : 1));
         Strings lines = {"detectIpJni:\tenter============>\n"};
         if (!c.call.empty()) {
             lines.push_back("detectIpJni:\tport = " + c.port + ", ip=" + c.ip + ", type = " + c.type + "\n");
             if (c.result == 0) lines.push_back("detectIpJni: return json = " + c.want + "   leave============>\n");
             lines.push_back("detectIpJni:\tleave============>\n");
         }
-        Expect(Strings(!c.call.empty(), "detectIp(size=256 " + c.call + ")"), lines, c.call);
+        EXPECT_EQ(Lines(), AtLevel2(lines)) << c.call;
     }
 }
 
