@@ -85,25 +85,6 @@ TEST_F(StorageRightsTest, EachHeapBlockThatCannotBeHadGivesTheFailReply) {
     }
 }
 
-TEST_F(StorageRightsTest, HttpRightReplyKeepsAFullPasswordWhole) {
-    const std::string full(257, 'w');
-    const struct { int result, right; std::string reply; } cases[] = {
-        {0, INT_MIN, "{\"Result\":0,\"Right\":-2147483648,\"Password\":\"" + full + "\"}"},
-        {-9, 3, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}"}};
-    for (const auto &c : cases) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getHTTPRightInfo, [&](int *right, char *password) {
-            Put(password, ZIVRA_STORAGE_PASSWORD_SIZE, full);
-            *right = c.right;
-            return c.result;
-        });
-        EXPECT_EQ(Text(QUERY(getHTTPRightInfoJni)(env(), self())), c.reply);
-        EXPECT_EQ(Lines(), AtLevel2({"getHTTPRightInfoJni: enter============>\n",
-                                     "zivra_getHTTPRightInfo: Right = " + std::to_string(c.right) + "\n",
-                                     "getHTTPRightInfoJni: return json = " + c.reply + " leave============>\n"}));
-    }
-}
-
 // The int methods against the simulated gateway (device 2 a serial port,
 // handles device id - 1, bundles registered before they unregister): what
 // reaches it and the lines written. A string that cannot be had (or null)
@@ -179,21 +160,6 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
     }
 }
 
-TEST_F(StorageRightsTest, StorageListHoldsAtMostTwoVolumesReadWithinTheirPaths) {
-    const std::string path(32, '/');
-    const std::string item = "{\"storagePath\":\"" + path + "\",\"totalStorage\":-2147483648,\"validStorage\":-1}";
-    const std::pair<int, std::string> cases[] = {{-1, ""}, {1, item}, {2, item + "," + item}, {5, item + "," + item}};
-    for (const auto &c : cases) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getStorageInfo, [&](UsbStorageEntry *t) {
-            for (int i = 0; i < 2; ++i) memcpy(t[i].StoragePath, path.data(), 32), t[i].TotalStorage = INT_MIN, t[i].ValidStorage = -1;
-            return c.first;
-        });
-        EXPECT_EQ(Text(USB(getStorageInfoJni)(env(), self())), "{\"Result\":0,\"List\":[" + c.second + "]}");
-        EXPECT_EQ(Lines(), AtLevel2({"getStorageInfoJni: enter============>\n"}));
-    }
-}
-
 // Regions at and past each edge of a 10-byte array, both directions (the
 // sweep moves one argument at a time, so the sums near INT_MAX are ours),
 // plus elements refused and a failing transfer. Reads store `count` bytes from
@@ -253,24 +219,46 @@ TEST_F(UsbRegistrationTest, ByteRegionsInsideTheArrayMoveOnlyTheirBytes) {
     }
 }
 
-TEST_F(UsbRegistrationTest, RegistrationStateQuotesEachTextWithinItsField) {
-    // fill: each state text, cut to its field with no NUL when long
-    const struct { int result; const char *fill; std::string reply; } cases[] = {
-        {0, "0123456789abcdefXYZ",
-         "{\"Result\":0,\"Status\":\"0123\",\"RegisterResult\":\"0123\",\"ServiceNum\":\"0123\","
-         "\"ServiceName\":\"0123456789abcdef\",\"Limit\":\"0123\",\"Times\":\"0123\",\"Province\":\"0123\"}"},
-        {1, "x", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}"},
+// The HTTP right, the storage list (at most two volumes) and the registration
+// state: texts filling their fields with no NUL stay whole and no longer.
+TEST_F(StorageRightsTest, HttpRightStorageListAndRegistrationStateReadWithinTheirFields) {
+    const std::string pw(257, 'w'), path(32, '/'), list = "{\"Result\":0,\"List\":[";
+    const std::string vol = "{\"storagePath\":\"" + path + "\",\"totalStorage\":-2147483648,\"validStorage\":-1}";
+    jstring (*const queries[])(JNIEnv *, jobject) = {&QUERY(getHTTPRightInfoJni), &USB(getStorageInfoJni),
+                                                       &REG(getPasswordRegistrationInfoJni)};
+    // result: the gateway's code; for the storage list, the number of volumes
+    const struct { int query, result; std::string reply; } cases[] = {
+        {0, 0, "{\"Result\":0,\"Right\":-2147483648,\"Password\":\"" + pw + "\"}"},
+        {0, -9, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}"},
+        {1, -1, list + "]}"}, {1, 1, list + vol + "]}"}, {1, 2, list + vol + "," + vol + "]}"},
+        {1, 5, list + vol + "," + vol + "]}"},
+        {2, 0, "{\"Result\":0,\"Status\":\"0123\",\"RegisterResult\":\"0123\",\"ServiceNum\":\"0123\","
+               "\"ServiceName\":\"0123456789abcdef\",\"Limit\":\"0123\",\"Times\":\"0123\",\"Province\":\"0123\"}"},
+        {2, 1, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}"},
     };
     for (const auto &c : cases) {
         zsim::Reset();
-        ZSIM_SCRIPT(zivra_getPasswordRegistrationInfo, [&c](char *s, char *r, char *n, char *name, char *l, char *t, char *p) {
-            for (char *f : {s, r, n, l, t, p}) memcpy(f, c.fill, std::min<size_t>(4, strlen(c.fill)));
-            memcpy(name, c.fill, std::min<size_t>(16, strlen(c.fill)));
+        ZSIM_SCRIPT(zivra_getHTTPRightInfo, [&](int *right, char *password) {
+            Put(password, ZIVRA_STORAGE_PASSWORD_SIZE, pw);
+            return *right = INT_MIN, c.result;
+        });
+        ZSIM_SCRIPT(zivra_getStorageInfo, [&](UsbStorageEntry *t) {
+            for (int i = 0; i < 2; ++i) memcpy(t[i].StoragePath, path.data(), 32), t[i].TotalStorage = INT_MIN, t[i].ValidStorage = -1;
             return c.result;
         });
-        EXPECT_EQ(Text(REG(getPasswordRegistrationInfoJni)(env(), self())), c.reply);
-        EXPECT_EQ(Lines(), AtLevel2({"getPasswordRegistrationInfoJin: enter============>\n",
-                                     "getPasswordRegistrationInfoJni: return json = " + c.reply + "   leave============>\n"}));
+        ZSIM_SCRIPT(zivra_getPasswordRegistrationInfo, [&](char *s, char *r, char *n, char *name, char *l, char *t, char *p) {
+            for (char *f : {s, r, n, l, t, p}) Put(f, 4, "0123456789");
+            Put(name, 16, "0123456789abcdefXYZ");
+            return c.result;
+        });
+        EXPECT_EQ(Text(queries[c.query](env(), self())), c.reply);
+        const Strings lines[] = {
+            {"getHTTPRightInfoJni: enter============>\n", "zivra_getHTTPRightInfo: Right = -2147483648\n",
+             "getHTTPRightInfoJni: return json = " + c.reply + " leave============>\n"},
+            {"getStorageInfoJni: enter============>\n"},
+            {"getPasswordRegistrationInfoJin: enter============>\n",
+             "getPasswordRegistrationInfoJni: return json = " + c.reply + "   leave============>\n"}};
+        EXPECT_EQ(Lines(), AtLevel2(lines[c.query]));
     }
 }
 
