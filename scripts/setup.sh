@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev                            # libFuzzer and its sanitizers (scripts/fuzz.sh)
   openjdk-17-jdk-headless                             # javac -h, the JVM tests and the demo
   googletest libgtest-dev                             # unit tests
+  nlohmann-json3-dev                                  # scenario files of the stand-in platform
   junit5 libgoogle-gson-java                          # JUnit 5 console launcher, JSON parsing
   g++-mips-linux-gnu libc6-dev-mips-cross qemu-user   # gateway target build, run under emulation
 )

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -15,7 +16,7 @@ namespace {
 
 struct Recorder {
     std::mutex mu;
-    bool recording = true;
+    std::atomic<bool> recording{true};  // also read without the lock, to skip work
     int null_texts = 0;
     std::vector<Call> calls;
     std::vector<LogLine> log;
@@ -72,10 +73,7 @@ std::vector<LogLine> Log() {
     return R().log;
 }
 
-bool Recording() {
-    std::lock_guard<std::mutex> lock(R().mu);
-    return R().recording;
-}
+bool Recording() { return R().recording; }
 
 void SetRecording(bool on) {
     std::lock_guard<std::mutex> lock(R().mu);
@@ -94,6 +92,7 @@ std::shared_ptr<void> GetScript(const std::string &op) {
 }
 
 void Record(const char *op, const char *fmt, ...) {
+    if (!R().recording) return;
     va_list ap;
     va_start(ap, fmt);
     std::string args = VFormat(fmt, ap);

@@ -7,6 +7,7 @@
 
 #include <mutex>
 
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -16,12 +17,27 @@ std::mutex mu;
 unsigned readings;  // CPU and RAM readings taken so far
 bool led_on;
 int resets;
+// What the gateway says it is; a scenario's "device" may change it.
+char vendor_[ZIVRA_DEVICE_TEXT_SIZE], product_[ZIVRA_DEVICE_TEXT_SIZE], hardware_[ZIVRA_DEVICE_TEXT_SIZE],
+    firmware_[ZIVRA_DEVICE_TEXT_SIZE], mac_[18];
 
 void ResetDevice() {
     std::lock_guard<std::mutex> lock(mu);
     readings = 0;
     led_on = true;
     resets = 0;
+    zsim::SetField(vendor_, "Korvanta");
+    zsim::SetField(product_, "NV-G4210");
+    zsim::SetField(hardware_, "HW2.1");
+    zsim::SetField(firmware_, "V3.0.7.2104");
+    zsim::SetField(mac_, "3C:52:82:0A:11:00");
+    const zsim::Setting device = zsim::Scenario("device");
+    device.Only({"vendor", "productClass", "hardwareVersion", "firmwareVersion", "mac"});
+    device.Member("vendor").Text(vendor_);
+    device.Member("productClass").Text(product_);
+    device.Member("hardwareVersion").Text(hardware_);
+    device.Member("firmwareVersion").Text(firmware_);
+    device.Member("mac").Mac(mac_);
 }
 zsim::OnReset reset_device(&ResetDevice);
 
@@ -76,10 +92,11 @@ extern "C" int zivra_getDeviceInfo(char vendor[ZIVRA_DEVICE_TEXT_SIZE], char pro
     zsim::Record("getDeviceInfo", "%s", "");
     ZSIM_RUN_SCRIPT(zivra_getDeviceInfo, vendor, productClass, hardwareVer, firmwareVer, flashSize, ramSize,
                     mainChipClass, nfc);
-    snprintf(vendor, ZIVRA_DEVICE_TEXT_SIZE, "%s", "Korvanta");
-    snprintf(productClass, ZIVRA_DEVICE_TEXT_SIZE, "%s", "NV-G4210");
-    snprintf(hardwareVer, ZIVRA_DEVICE_TEXT_SIZE, "%s", "HW2.1");
-    snprintf(firmwareVer, ZIVRA_DEVICE_TEXT_SIZE, "%s", "V3.0.7.2104");
+    std::lock_guard<std::mutex> lock(mu);
+    snprintf(vendor, ZIVRA_DEVICE_TEXT_SIZE, "%s", vendor_);
+    snprintf(productClass, ZIVRA_DEVICE_TEXT_SIZE, "%s", product_);
+    snprintf(hardwareVer, ZIVRA_DEVICE_TEXT_SIZE, "%s", hardware_);
+    snprintf(firmwareVer, ZIVRA_DEVICE_TEXT_SIZE, "%s", firmware_);
     snprintf(flashSize, ZIVRA_DEVICE_TEXT_SIZE, "%s", "256");  // MB
     snprintf(ramSize, ZIVRA_DEVICE_TEXT_SIZE, "%s", "512");    // MB
     snprintf(mainChipClass, ZIVRA_DEVICE_TEXT_SIZE, "%s", "KV-5120");
@@ -90,7 +107,8 @@ extern "C" int zivra_getDeviceInfo(char vendor[ZIVRA_DEVICE_TEXT_SIZE], char pro
 extern "C" int zivra_getDeviceMAC(char mac[ZIVRA_DEVICE_MAC_SIZE]) {
     zsim::Record("getDeviceMAC", "%s", "");
     ZSIM_RUN_SCRIPT(zivra_getDeviceMAC, mac);
-    snprintf(mac, ZIVRA_DEVICE_MAC_SIZE, "%s", "3C:52:82:0A:11:00");
+    std::lock_guard<std::mutex> lock(mu);
+    snprintf(mac, ZIVRA_DEVICE_MAC_SIZE, "%s", mac_);
     return 0;
 }
 

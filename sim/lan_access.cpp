@@ -22,6 +22,7 @@
 #include <string>
 
 #include "sim/lan_hosts.h"
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -51,11 +52,22 @@ MacList black_list;
 MacList trust_list;
 MacList storage_black_list;
 
+// The lists a scenario starts with (its filter mode is the LAN hosts' own).
+void LoadList(const zsim::Setting &macs, MacList *list) {
+    list->size = static_cast<int>(macs.Items(kListCapacity));
+    for (int i = 0; i < list->size; ++i) macs.Item(static_cast<size_t>(i)).Mac(list->macs[i]);
+}
+
 void ResetAccess() {
     std::lock_guard<std::mutex> lock(mu);
     memset(&black_list, 0, sizeof black_list);
     memset(&trust_list, 0, sizeof trust_list);
     memset(&storage_black_list, 0, sizeof storage_black_list);
+    const zsim::Setting lists = zsim::Scenario("accessLists");
+    lists.Only({"filterMode", "black", "trust", "storageBlack"});
+    LoadList(lists.Member("black"), &black_list);
+    LoadList(lists.Member("trust"), &trust_list);
+    LoadList(lists.Member("storageBlack"), &storage_black_list);
 }
 zsim::OnReset reset_access(&ResetAccess);
 

@@ -11,8 +11,10 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "sim/lan_access.h"
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -60,13 +62,54 @@ const Seed kSeeds[] = {
 constexpr int kHosts = static_cast<int>(sizeof kSeeds / sizeof kSeeds[0]);
 
 std::mutex mu;
-Host hosts[kHosts];
+std::vector<Host> hosts;  // at most kMaxRecords, the size of the bridge's tables
 char gatewayName[70];
 // Read and written by the access-list operations too, without this mutex.
 std::atomic<int> filterMode{0};
 
+// A scenario's "hosts" replace the built-in ones; its "gateway" names the
+// gateway, and its access lists may set the MAC filter mode.
+void LoadScenario() {
+    int mode = 0;
+    zsim::Scenario("accessLists").Member("filterMode").Int(&mode, 0, 2);
+    filterMode = mode;
+    const zsim::Setting gateway = zsim::Scenario("gateway");
+    gateway.Only({"name"});
+    gateway.Member("name").Text(gatewayName);
+    const zsim::Setting list = zsim::Scenario("hosts");
+    if (!list.Given()) return;
+    hosts.assign(list.Items(kMaxRecords), Host());
+    for (size_t i = 0; i < hosts.size(); ++i) {
+        const zsim::Setting s = list.Item(i);
+        s.Only({"class", "mac", "dhcpName", "deviceName", "ip", "interface", "onlineTime", "upLimit", "downLimit",
+                "upSpeed", "downSpeed", "usStats", "dsStats"});
+        Host &h = hosts[i];
+        memset(&h, 0, sizeof h);
+        s.Member("class").Text(h.cls);
+        s.Need("mac").Mac(h.mac);
+        s.Member("dhcpName").Text(h.dhcpName);
+        s.Member("deviceName").Text(h.deviceName);
+        s.Member("ip").Text(h.ip);
+        s.Need("interface").Interface(&h.ifIndex);
+        s.Member("onlineTime").Text(h.onlineTime);
+        int limitUp = 0, limitDown = 0;
+        s.Member("upLimit").Int(&limitUp, 0, INT32_MAX);
+        s.Member("downLimit").Int(&limitDown, 0, INT32_MAX);
+        h.limit.UpSpeed = static_cast<uint32_t>(limitUp);
+        h.limit.DownSpeed = static_cast<uint32_t>(limitDown);
+        s.Member("upSpeed").Int(&h.lineUp, 0, INT32_MAX);
+        s.Member("downSpeed").Int(&h.lineDown, 0, INT32_MAX);
+        uint64_t us = 0, ds = 0;  // the host counters are 32 bits wide
+        s.Member("usStats").Count(&us, UINT32_MAX);
+        s.Member("dsStats").Count(&ds, UINT32_MAX);
+        h.stats.UsStats = static_cast<uint32_t>(us);
+        h.stats.DsStats = static_cast<uint32_t>(ds);
+    }
+}
+
 void ResetHosts() {
     std::lock_guard<std::mutex> lock(mu);
+    hosts.resize(kHosts);
     for (int i = 0; i < kHosts; ++i) {
         const Seed &s = kSeeds[i];
         Host &h = hosts[i];
@@ -87,6 +130,7 @@ void ResetHosts() {
     }
     zsim::SetField(gatewayName, "HomeGateway");
     filterMode = 0;
+    LoadScenario();
 }
 zsim::OnReset reset_hosts(&ResetHosts);
 

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -67,6 +68,24 @@ void ResetTraffic() {
     http_rules.clear();
     monitored.clear();
     monitored.push_back(Bundle{"com.korvanta.meter", {"198.51.100.7", "metrics.example.net"}});
+    // The forward rules a scenario starts with, as the add would take them.
+    const zsim::Setting list = zsim::Scenario("forwardRules");
+    forwards.resize(list.Items(kRules));
+    for (size_t i = 0; i < forwards.size(); ++i) {
+        const zsim::Setting s = list.Item(i);
+        s.Only({"remoteAddress", "remotePort", "protocol", "hostMac", "toIp", "toPort"});
+        ForwardRuleRecord &r = forwards[i];
+        memset(&r, 0, sizeof r);
+        int remotePort = 0, toPort = 0;
+        s.Need("remoteAddress").Text(r.RemoteAddress);
+        s.Need("remotePort").Int(&remotePort, 1, 65535);
+        s.Member("protocol").Text(r.Protocol);
+        s.Member("hostMac").Mac(r.HostMAC);
+        s.Need("toIp").Text(r.ForwardToIP);
+        s.Need("toPort").Int(&toPort, 1, 65535);
+        snprintf(r.RemotePort, sizeof r.RemotePort, "%d", remotePort);
+        snprintf(r.ForwardToPort, sizeof r.ForwardToPort, "%d", toPort);
+    }
 }
 zsim::OnReset reset_traffic(&ResetTraffic);
 

@@ -19,6 +19,7 @@
 #include <mutex>
 #include <string>
 
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -44,6 +45,8 @@ const IPv6Layer3ForwardingEntry kConnected6[] = {
     {0, "2001:db8:1::/64", "::", "br0", {0}},
 };
 
+void LoadScenario();
+
 void ResetArea() {
     std::lock_guard<std::mutex> lock(mu);
     memset(binds, 0, sizeof binds);
@@ -58,6 +61,7 @@ void ResetArea() {
     vpn_up = false;
     for (auto &d : dests) d.clear();
     dest_count = 0;
+    LoadScenario();
 }
 zsim::OnReset reset_area(&ResetArea);
 
@@ -97,6 +101,39 @@ bool IsPrefix6(const char *text) {
     const long len = strtol(slash + 1, &end, 10);
     in6_addr a;
     return end != slash + 1 && *end == '\0' && len >= 0 && len <= 128 && inet_pton(AF_INET6, addr, &a) == 1;
+}
+
+// A scenario's "routes" replace the static IPv4 routes (the route indexes
+// then count on from them); its "vpn" may be up, with destinations.
+void LoadScenario() {
+    const zsim::Setting list = zsim::Scenario("routes");
+    if (list.Given()) {
+        memset(v4, 0, sizeof v4);
+        v4_count = static_cast<int>(list.Items(kRoutes));
+        for (int i = 0; i < v4_count; ++i) {
+            const zsim::Setting s = list.Item(static_cast<size_t>(i));
+            s.Only({"dest", "mask", "gateway", "interface"});
+            Layer3ForwardingEntry &r = v4[i];
+            r.Index = i + 1;
+            s.Need("dest").Text(r.DestIPAddress);
+            s.Need("mask").Text(r.DestSubnetMask);
+            s.Need("gateway").Text(r.GatewayIPAddress);
+            s.Need("interface").Text(r.Interface);
+            for (const char *key : {"dest", "mask", "gateway"}) {
+                std::string text;
+                s.Member(key).Text(&text, 19);
+                if (!Is4(text.c_str())) s.Member(key).Refuse("expected an IPv4 address");
+            }
+        }
+        for (int i = 0; i < v6_count; ++i) v6[i].Index = v4_count + 1 + i;
+        next_index = v4_count + v6_count + 1;
+    }
+    const zsim::Setting vpn = zsim::Scenario("vpn");
+    vpn.Only({"up", "destinations"});
+    vpn.Member("up").Flag(&vpn_up);
+    const zsim::Setting to = vpn.Member("destinations");
+    dest_count = static_cast<int>(to.Items(kDests));
+    for (int i = 0; i < dest_count; ++i) to.Item(static_cast<size_t>(i)).Text(&dests[i], ZIVRA_VPN_DEST_WIDTH - 1);
 }
 
 template <class Entry>

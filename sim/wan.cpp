@@ -14,6 +14,7 @@
 #include <mutex>
 #include <string>
 
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -49,6 +50,48 @@ void SetConn(Wan &w, const char *lans, const char *vlan, const char *type, const
     zsim::SetField(w.conn.Username, user);
     zsim::SetField(w.conn.ConnectionTrigger, "AlwaysOn");
     zsim::SetField(w.conn.ServiceList, services);
+}
+
+// A scenario's "wans" replace the built-in connections, indexes from 1 in
+// list order.
+void LoadScenario() {
+    const zsim::Setting list = zsim::Scenario("wans");
+    if (!list.Given()) return;
+    memset(wans, 0, sizeof wans);
+    for (size_t i = 0, n = list.Items(kMaxWans); i < n; ++i) {
+        const zsim::Setting s = list.Item(i);
+        s.Only({"services", "type", "vlan", "lanInterface", "username", "addressing", "ip", "mask", "gateway", "dns",
+                "mac", "ipv6", "usStats", "dsStats", "upKbps", "downKbps"});
+        static const char *const kTypes[] = {"IP_Routed", "IP_Bridged", nullptr};
+        char type[16] = "IP_Routed";
+        s.Member("type").Choice(type, sizeof type, kTypes);
+        int vlan = 1;
+        s.Member("vlan").Int(&vlan, 1, 4094);
+        Wan &w = wans[i];
+        w.used = true;
+        SetConn(w, "", std::to_string(vlan).c_str(), type, "", "");
+        s.Need("services").Text(w.conn.ServiceList);
+        s.Member("lanInterface").Text(w.conn.LanInterface);
+        s.Member("username").Text(w.conn.Username);
+        zsim::SetField(w.v4.AddressingType, "DHCP");
+        s.Member("addressing").Text(w.v4.AddressingType);
+        s.Member("ip").Text(w.v4.ExternalIPAddress);
+        s.Member("mask").Text(w.v4.SubnetMask);
+        s.Member("gateway").Text(w.v4.DefaultGateway);
+        s.Member("dns").Text(w.v4.DNSServers);
+        zsim::SetField(w.v4.DNSEnabled, w.v4.DNSServers[0] != '\0' ? "true" : "false");
+        s.Member("mac").Mac(w.v4.MACAddress);
+        s.Member("ipv6").Text(w.v6.IPv6IPAddress);
+        zsim::SetField(w.v6.IPv6DsliteEnable, "false");
+        zsim::SetField(w.v6.IPv6AftrMode, "0");
+        s.Member("usStats").Count(&w.us);
+        s.Member("dsStats").Count(&w.ds);
+        uint64_t up = 0, down = 0;
+        s.Member("upKbps").Count(&up, UINT32_MAX);
+        s.Member("downKbps").Count(&down, UINT32_MAX);
+        w.upKbps = static_cast<unsigned>(up);
+        w.downKbps = static_cast<unsigned>(down);
+    }
 }
 
 void ResetWan() {
@@ -99,6 +142,7 @@ void ResetWan() {
     mgmt.ds = 5123456789ULL;
     mgmt.upKbps = 2048;
     mgmt.downKbps = 2048;
+    LoadScenario();
 }
 zsim::OnReset reset_wan(&ResetWan);
 

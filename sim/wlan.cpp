@@ -18,6 +18,7 @@
 #include <mutex>
 #include <string>
 
+#include "sim/scenario.h"
 #include "sim/state.h"
 #include "sim/zivra_sim.h"
 
@@ -68,6 +69,8 @@ const char *const kStandards24[] = {"b", "g", "n", "b/g", "b/g/n", "b/g/n/ax", n
 const char *const kStandards5[] = {"a", "n", "ac", "a/n", "a/n/ac", "a/n/ac/ax", nullptr};
 const char *const kWidths24[] = {"20MHz", "40MHz", "20/40MHz", nullptr};
 const char *const kWidths5[] = {"20MHz", "40MHz", "80MHz", "160MHz", "20/40/80MHz", nullptr};
+const char *const kAuth[] = {"None", "WPA-PSK", "WPA2-PSK", "WPA-WPA2-PSK", "WPA3-SAE", nullptr};
+const char *const kCipher[] = {"", "AES", "TKIP", "TKIP+AES", nullptr};
 
 const Neighbor kNeighbors[] = {
     {"2.4G", "Harbor-Lane", "3C:52:82:0A:11:20", "b/g/n", "-61", "AP", "1"},
@@ -91,6 +94,8 @@ std::mutex mu;
 Radio radios[2];
 Ssid ssids[kSsids];
 Guest guests[2];
+
+void LoadScenario();
 
 void ResetWlan() {
     std::lock_guard<std::mutex> lock(mu);
@@ -125,6 +130,7 @@ void ResetWlan() {
     }
     guests[0] = Guest{true, 480, 215, true};
     guests[1] = Guest{false, 0, 0, true};
+    LoadScenario();
 }
 zsim::OnReset reset_wlan(&ResetWlan);
 
@@ -172,6 +178,37 @@ bool ValidChannel(const Radio &r, int channel) {
         if (c == channel) return true;
     }
     return false;
+}
+
+// A scenario may set either radio, and any SSID by its index.
+void LoadScenario() {
+    const zsim::Setting set = zsim::Scenario("radios");
+    set.Only({"2.4G", "5G"});
+    for (Radio &r : radios) {
+        const zsim::Setting s = set.Member(r.type);
+        s.Only({"on", "channel", "autoChannel", "power", "width", "standard"});
+        s.Member("on").Flag(&r.hardwareOn);
+        s.Member("channel").Int(&r.channel, 1, 165);
+        if (!ValidChannel(r, r.channel)) s.Member("channel").Refuse("not a channel of this radio");
+        s.Member("autoChannel").Flag(&r.autoChannel);
+        s.Member("power").Int(&r.power, 1, 100);
+        s.Member("width").Choice(r.width, sizeof r.width, r.widths);
+        s.Member("standard").Choice(r.standard, sizeof r.standard, r.standards);
+    }
+    const zsim::Setting list = zsim::Scenario("ssids");
+    for (size_t i = 0, n = list.Items(kSsids); i < n; ++i) {
+        const zsim::Setting s = list.Item(i);
+        s.Only({"index", "name", "enable", "advertised", "auth", "cipher", "passphrase"});
+        int index = 0;
+        s.Need("index").Int(&index, 1, kSsids);
+        Ssid &ssid = ssids[index - 1];
+        s.Member("name").Text(ssid.name);
+        s.Member("enable").Flag(&ssid.enable);
+        s.Member("advertised").Flag(&ssid.advertised);
+        s.Member("auth").Choice(ssid.auth, sizeof ssid.auth, kAuth);
+        s.Member("cipher").Choice(ssid.cipher, sizeof ssid.cipher, kCipher);
+        s.Member("passphrase").Text(ssid.passphrase);
+    }
 }
 
 // Formatted text into a caller's buffer of `size` bytes, NUL-terminated.
@@ -364,8 +401,6 @@ extern "C" int zivra_setWLANSSIDSecurity(int ssidIndex, const char *security1, c
     ZSIM_RUN_SCRIPT(zivra_setWLANSSIDSecurity, ssidIndex, security1, security2, security3);
     std::lock_guard<std::mutex> lock(mu);
     Ssid *s = FindSsid(ssidIndex);
-    static const char *const kAuth[] = {"None", "WPA-PSK", "WPA2-PSK", "WPA-WPA2-PSK", "WPA3-SAE", nullptr};
-    static const char *const kCipher[] = {"", "AES", "TKIP", "TKIP+AES", nullptr};
     if (s == nullptr || !InList(security1, kAuth) || !InList(security2, kCipher) || security3 == nullptr) return -1;
     const bool open = strcmp(security1, "None") == 0;
     const size_t len = strlen(security3);

@@ -65,6 +65,10 @@ std::string QuoteOptional(const char *text);
 // Null texts handed to the platform since the last Reset().
 int NullTexts();
 
+// The code a scenario file (ZIVRA_SIM_SCENARIO, see sim/scenario.h) makes
+// this operation fail with, or null when it runs as usual.
+const int *FailCode(const char *op);
+
 }  // namespace zsim
 
 // Scripts a platform function with a callable of its own signature:
@@ -72,12 +76,14 @@ int NullTexts();
 #define ZSIM_SCRIPT(fn, ...) \
     zsim::Script<decltype(fn)>(#fn, std::function<decltype(fn)>(__VA_ARGS__))
 
-// Inside the stand-in: hands the call to a script when one is set.
+// Inside the stand-in: hands the call to a script when one is set, or
+// fails it when the scenario says so.
 #define ZSIM_RUN_SCRIPT(fn, ...)                                        \
     do {                                                                \
         if (auto script_ = zsim::Scripted<decltype(fn)>(#fn)) {         \
             return script_(__VA_ARGS__);                                \
         }                                                               \
+        if (const int *code_ = zsim::FailCode(#fn)) return *code_;      \
     } while (0)
 
 #endif  // ZIVRA_SIM_H

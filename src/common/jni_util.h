@@ -183,6 +183,10 @@ class BoundedWriter {
     const char *text() const { return buf_; }
 
   private:
+    // VPrintf for a format of literal text, %%, %s and %.*s alone; false,
+    // with nothing taken as written, for any other conversion or a null text.
+    bool AppendText(const char *fmt, va_list ap);
+
     char *buf_;
     size_t cap_;
     size_t pos_;

@@ -18,6 +18,9 @@ constexpr size_t kRuleAllowance = 300;
 
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
 #define FIELD(f) static_cast<int>(sizeof(f)), (f)
+#define MIRROR_RULE                                                                              \
+    "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\",\"Protocol\":\"%.*s\"," \
+    "\"HostMAC\":\"%.*s\",\"MirrorToIP\":\"%.*s\",\"MirrorToPort\":%.*s}"
 
 }  // namespace
 
@@ -43,11 +46,9 @@ Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_getMirroRule
             out.Printf("{\"Result\":0,\"List\":[");
             for (int i = 0; i < count; ++i) {
                 const MirrorRuleRecord &r = list[i];
-                if (i > 0) out.Printf(",");
-                // The mirror-to port goes unquoted, as a JSON number.
-                out.Printf("{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
-                           "\"Protocol\":\"%.*s\",\"HostMAC\":\"%.*s\",\"MirrorToIP\":\"%.*s\","
-                           "\"MirrorToPort\":%.*s}",
+                // The mirror-to port goes unquoted, as a JSON number. Every
+                // rule but the first comes after a comma, in the same call.
+                out.Printf(i > 0 ? "," MIRROR_RULE : MIRROR_RULE,
                            FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction), FIELD(r.Protocol),
                            FIELD(r.HostMAC), FIELD(r.MirrorToIP), FIELD(r.MirrorToPort));
             }

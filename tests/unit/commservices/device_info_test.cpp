@@ -64,10 +64,8 @@ TEST_F(DeviceInfoTest, TextRepliesShortFullAndFailed) {
         {DS(getDeviceDefaultSSID1PasswordJni), "getDeviceDefaultSSID1Password", "getDeviceDefaultSSID1PasswordJni  ",
          "getDeviceDefaultSSID1PasswordJni: return string = |   "},
     };
-    const struct {
-        int result;
-        std::string fill;  // cut to each buffer's size
-    } cases[] = {{0, "128"}, {0, std::string(63, 'k')}, {0, std::string(99, 'z')}, {2, "half \"written"}};
+    // The platform's code, and the text it writes (cut to each buffer's size).
+    const std::pair<int, std::string> cases[] = {{0, "128"}, {0, std::string(99, 'z')}, {2, "half \"written"}};
     for (const auto &m : methods) {
         for (const auto &c : cases) {
             zsim::Reset();
@@ -75,19 +73,19 @@ TEST_F(DeviceInfoTest, TextRepliesShortFullAndFailed) {
             auto give = [&](std::vector<char *> bufs) {
                 for (size_t i = 0; i < bufs.size(); ++i) {
                     EXPECT_EQ(std::string(bufs[i], m.sizes[i]), std::string(m.sizes[i], '\0')) << m.op;
-                    kept.push_back(c.fill.substr(0, m.sizes[i]));
+                    kept.push_back(c.second.substr(0, m.sizes[i]));
                     kept.back().copy(bufs[i], m.sizes[i]);
                 }
-                return c.result;
+                return c.first;
             };
             zsim::Script<int(char *)>(std::string("zivra_") + m.op, [&](char *b) { return give({b}); });
             ZSIM_SCRIPT(zivra_getJVMInfo, [&](auto... b) { return give({b...}); });
             ZSIM_SCRIPT(zivra_getOSGiInfo, [&](auto... b) { return give({b...}); });
             ZSIM_SCRIPT(zivra_getDeviceInfo, [&](auto... b) { return give({b...}); });
             const std::string reply = Text(m.call(env(), self()));
-            EXPECT_EQ(reply, c.result == 0 ? Sub(m.reply, '@', kept) : m.fail) << m.op << " " << c.fill;
+            EXPECT_EQ(reply, c.first == 0 ? Sub(m.reply, '@', kept) : m.fail) << m.op << " " << c.second;
             EXPECT_EQ(Calls(), Strings{std::string(m.op) + "()"});
-            const std::string shown = c.result && m.leave_shows_failed_text ? kept[0] : reply;
+            const std::string shown = c.first && m.leave_shows_failed_text ? kept[0] : reply;
             Strings lines{Sub(m.leave, '|', {shown}) + "leave============>\n"};
             if (m.enter) lines.insert(lines.begin(), std::string(m.enter) + "enter============>\n");
             EXPECT_EQ(Lines(), AtLevel2(lines)) << m.op;
@@ -108,8 +106,7 @@ TEST_F(DeviceInfoTest, IntMethodsCpuBandedAndSmoothedOthersAsTheGatewayAnswers) 
     } cases[] = {
         {0, 37, 17}, {17, 5, 15}, {15, 92, 12}, {12, 100, 15}, {15, 150, 15}, {15, 0, 15}, {15, 18, 18},
         {18, 73, 18}, {18, 44, 14}, {14, 99, 14},
-        {0, 0, 10}, {0, 9, 19}, {0, 10, 10}, {0, 19, 19}, {0, 20, 10}, {0, 99, 19}, {0, 100, 20}, {0, 101, 101},
-        {0, -1, -1}, {20, 10, 20}, {10, 14, 14}, {101, 10, 100}, {-1, 12, 2},
+        {0, 0, 10}, {0, 99, 19}, {0, 100, 20}, {0, 101, 101}, {0, -1, -1}, {10, 14, 14}, {101, 10, 100}, {-1, 12, 2},
         {INT_MIN, 5, INT_MAX - 2},  // the 32-bit difference wraps as on the gateway
         {13, 150, 150, DI(getRAMOccupancyRateJni), "sysGetMemUsage()", "getRAMOccupancyRateJni: return |====>\n"},
         {13, -7, -7, &Java_com_korvanta_nestrova_commservices_DeviceRsetServiceImp_resetJni,

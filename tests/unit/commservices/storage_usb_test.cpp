@@ -37,11 +37,9 @@ TEST_F(StorageRightsTest, AccountQueriesListAtMostTheTableReadWithinEachField) {
     const std::string user(130, 'u'), pass(257, 'p');  // full fields, no NUL
     const std::string item = "{\"UserName\":\"" + user + "\",\"Password\":\"" + pass + "\"}";
     const std::string six = item + "," + item + "," + item + "," + item + "," + item + "," + item;
-    const struct {
-        int count, filled, right;
-        std::string anonymous, list;
-    } cases[] = {{0, 0, 2, "1", ""}, {-4, 1, 0, "", ""} /* below zero: none, whatever was filled */, {1, 1, 1, "0", item},
-                 {6, 6, INT_MIN, "0123456789", six}, {9, 6, INT_MIN, "0123456789", six} /* above the table: its six */};
+    // Below zero: none, whatever was filled; above the table: its six.
+    const struct { int count, filled, right; std::string anonymous, list; } cases[] = {
+        {-4, 1, 0, "", ""}, {1, 1, 1, "0", item}, {6, 6, INT_MIN, "0123456789", six}, {9, 6, 2, "1", six}};
     for (bool samba : {true, false}) {
         const std::string method = samba ? "getSambaRightInfoJni" : "getFTPRightInfoJni";
         for (const auto &c : cases) {
@@ -69,10 +67,7 @@ TEST_F(StorageRightsTest, AccountQueriesListAtMostTheTableReadWithinEachField) {
 // Each heap block failing in turn: the fail reply, no gateway call, nothing
 // logged after the enter line; the block that was had is freed (sanitizer runs).
 TEST_F(StorageRightsTest, EachHeapBlockThatCannotBeHadGivesTheFailReply) {
-    const struct {
-        jstring (*call)(JNIEnv *, jobject);
-        const char *method, *reply;
-    } queries[] = {
+    const struct { jstring (*call)(JNIEnv *, jobject); const char *method, *reply; } queries[] = {
         {&QUERY(getSambaRightInfoJni), "getSambaRightInfoJni", "{\"Result\":-1,\"FailReason\":\"malloc fail\"}"},
         {&QUERY(getFTPRightInfoJni), "getFTPRightInfoJni", "{\"Result\":-1,\"FailReason\":\"getFTPRightInfo fail\"}"},
         {&USB(getStorageInfoJni), "getStorageInfoJni", "{\"Result\":-1,\"FailReason\":\"getStorageInfoJni malloc fail\"}"},
@@ -90,65 +85,37 @@ TEST_F(StorageRightsTest, EachHeapBlockThatCannotBeHadGivesTheFailReply) {
     }
 }
 
-TEST_F(StorageRightsTest, HttpRightReplyKeepsAFullPasswordWhole) {
-    const std::string full(257, 'w');
-    const struct {
-        int result, right;
-        std::string reply;
-    } cases[] = {{0, INT_MIN, "{\"Result\":0,\"Right\":-2147483648,\"Password\":\"" + full + "\"}"},
-                 {-9, 3, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}"}};
-    for (const auto &c : cases) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getHTTPRightInfo, [&](int *right, char *password) {
-            Put(password, ZIVRA_STORAGE_PASSWORD_SIZE, full);
-            *right = c.right;
-            return c.result;
-        });
-        EXPECT_EQ(Text(QUERY(getHTTPRightInfoJni)(env(), self())), c.reply);
-        EXPECT_EQ(Lines(), AtLevel2({"getHTTPRightInfoJni: enter============>\n",
-                                     "zivra_getHTTPRightInfo: Right = " + std::to_string(c.right) + "\n",
-                                     "getHTTPRightInfoJni: return json = " + c.reply + " leave============>\n"}));
-    }
-}
-
 // The int methods against the simulated gateway (device 2 a serial port,
 // handles device id - 1, bundles registered before they unregister): what
 // reaches it and the lines written. A string that cannot be had (or null)
 // gives -1 without the gateway; characters go back right after the call.
 TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
     auto E = [](const std::string &m) { return m + ": enter============>\n"; };
+    auto ER = [&E](const std::string &m, int v) { return Strings{E(m), Ret(m, v)}; };
     const std::string T = "client=2 session=-1 bundle=";
     auto J = [](int v) { return "setPasswordRegistrationJin: return json = " + std::to_string(v) + "  leave============>\n"; };
-    const std::string reg = "setPasswordRegistration(text1=\"pw\" limit=-5 times=-2147483648 text2=\"BJ\")";
 #define RUN(f, ...) [&] { return f(env(), self(), ##__VA_ARGS__); }
-    const struct {
-        std::function<jint()> call;
-        int result;
-        Strings calls, lines;
-    } cases[] = {
+    const struct { std::function<jint()> call; int result; Strings calls, lines; } cases[] = {
         {RUN(CONFIG(setSambaRightJni), 2, 0x80), 0, {"setSambaRight(right=2 anonymous=1)"},
          {"setSambaRightJni: SambaRight = 2 Sambaanonymous = 128\n", Ret("setSambaRightJni", 0)}},
-        {RUN(CONFIG(setFTPRightJni), -1, 0), -1, {"setFTPRight(right=-1 anonymous=0)"}, {E("setFTPRightJni"), Ret("setFTPRightJni", -1)}},
+        {RUN(CONFIG(setFTPRightJni), -1, 0), -1, {"setFTPRight(right=-1 anonymous=0)"}, ER("setFTPRightJni", -1)},
         {RUN(CONFIG(setHTTPRightJni), 5), -1, {"setHTTPRight(right=5)"}, {"setHTTPRightJni: HTTPRight = 5 \n", Ret("setHTTPRightJni", -1)}},
-        {RUN(CONFIG(deleteAllSambaAccountJni)), 0, {"deleteAllSambaAccount(text=\"\")"},
-         {E("deleteAllSambaAccountJni"), Ret("deleteAllSambaAccountJni", 0)}},
-        {RUN(CONFIG(deleteAllFTPAccountJni)), 0, {"deleteAllFTPAccount(text=\"\")"},
-         {E("deleteAllFTPAccountJni"), Ret("deleteAllFTPAccountJni", 0)}},
+        {RUN(CONFIG(deleteAllSambaAccountJni)), 0, {"deleteAllSambaAccount(text=\"\")"}, ER("deleteAllSambaAccountJni", 0)},
+        {RUN(CONFIG(deleteAllFTPAccountJni)), 0, {"deleteAllFTPAccount(text=\"\")"}, ER("deleteAllFTPAccountJni", 0)},
         {RUN(CONFIG(addSambaAccountJni), jni.Str("bob"), jni.Str("pw")), 0, {"addSambaAccount(userName=\"bob\" password=\"pw\")"},
-         {E("addSambaAccountJni"), Ret("addSambaAccountJni", 0)}},
+         ER("addSambaAccountJni", 0)},
         {RUN(CONFIG(addSambaAccountJni), jni.BadStr(), jni.Str("pw")), -1, {}, {E("addSambaAccountJni")}},
-        {RUN(CONFIG(addSambaAccountJni), jni.Str("bob"), nullptr), -1, {}, {E("addSambaAccountJni")}},
         {RUN(CONFIG(addFTPAccountJni), jni.Str("ann"), jni.Str("s3")), 0, {"addFTPAccount(userName=\"ann\" password=\"s3\")"},
          {"addFTPAccountJni: CFTPAccount:ann CaddFTPpassword:s3 enter============>\n", Ret("CFTPAccount", 0)}},
         {RUN(CONFIG(addFTPAccountJni), jni.Str("ann"), jni.BadStr()), -1, {}, {}},
         {RUN(CONFIG(deleteSambaAccountJni), jni.Str("family")), 0, {"deleteSambaAccount(userName=\"family\")"},
-         {E("deleteSambaAccountJni"), Ret("deleteSambaAccountJni", 0)}},
+         ER("deleteSambaAccountJni", 0)},
         {RUN(CONFIG(deleteSambaAccountJni), nullptr), -1, {}, {E("deleteSambaAccountJni")}},
         {RUN(CONFIG(deleteFTPAccountJni), jni.Str("ann")), -1, {"deleteFTPAccount(userName=\"ann\")"},
          {E("deleteFTPAccountJni"), "deleteFTPAccountJni: CdeleFTPAccount:ann", Ret("deleteFTPAccountJni", -1)}},
         {RUN(CONFIG(deleteFTPAccountJni), jni.BadStr()), -1, {}, {E("deleteFTPAccountJni")}},
         {RUN(CONFIG(setHTTPUserPasswordJni), jni.Str("pw")), 0, {"setHTTPUserPassword(password=\"pw\")"},
-         {E("setHTTPUserPassword"), Ret("setHTTPUserPassword", 0)}},
+         ER("setHTTPUserPassword", 0)},
         {RUN(CONFIG(setHTTPUserPasswordJni), nullptr), -1, {}, {}},
         {RUN(USB(usbRegisterJni), jni.Str("b.one"), 3), 0, {"usbRegister(" + T + "\"b.one\" devTypes=3)"},
          {"usbRegisterJni:devTypes= 3 enter============>\n", "usbRegisterJni:Bcon= b.one enter============>\n", Ret("usbRegisterJni", 0)}},
@@ -173,7 +140,8 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
         {RUN(USB(usbSetSerialJni), 1, 0, 0, 0, 0, 0, 1), -1, {"usbSetSerial(" + T + "(null) device=1 settings=0,0,0,0,0,1)"},
          {Ret("usbSetSerialJni", -1)}},
         // Registration: limit and times passed as they are; each text missing in turn.
-        {RUN(REG(setPasswordRegistrationJni), jni.Str("pw"), -5, INT_MIN, jni.Str("BJ")), -1, {reg},
+        {RUN(REG(setPasswordRegistrationJni), jni.Str("pw"), -5, INT_MIN, jni.Str("BJ")), -1,
+         {"setPasswordRegistration(text1=\"pw\" limit=-5 times=-2147483648 text2=\"BJ\")"},
          {"setPasswordRegistrationJin:limit= -5  times= -2147483648 enter============>\n", J(-1)}},
         {RUN(REG(setPasswordRegistrationJni), jni.Str("pw"), 12, 3, jni.Str("BJ")), 0,
          {"setPasswordRegistration(text1=\"pw\" limit=12 times=3 text2=\"BJ\")"},
@@ -192,34 +160,17 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
     }
 }
 
-TEST_F(StorageRightsTest, StorageListHoldsAtMostTwoVolumesReadWithinTheirPaths) {
-    const std::string path(32, '/');
-    const std::string item = "{\"storagePath\":\"" + path + "\",\"totalStorage\":-2147483648,\"validStorage\":-1}";
-    const std::pair<int, std::string> cases[] = {{0, ""}, {-1, ""}, {1, item}, {2, item + "," + item}, {5, item + "," + item}};
-    for (const auto &c : cases) {
-        zsim::Reset();
-        ZSIM_SCRIPT(zivra_getStorageInfo, [&](UsbStorageEntry *t) {
-            for (int i = 0; i < 2; ++i) memcpy(t[i].StoragePath, path.data(), 32), t[i].TotalStorage = INT_MIN, t[i].ValidStorage = -1;
-            return c.first;
-        });
-        EXPECT_EQ(Text(USB(getStorageInfoJni)(env(), self())), "{\"Result\":0,\"List\":[" + c.second + "]}");
-        EXPECT_EQ(Lines(), AtLevel2({"getStorageInfoJni: enter============>\n"}));
-    }
-}
-
-// Regions at and past each edge of a 10-byte array, both directions, plus a
-// null array, elements refused and a failing transfer. Reads store `count`
-// bytes from `offset` on and report half as many; writes send the region and
-// leave it copied to the array's start.
+// Regions at and past each edge of a 10-byte array, both directions (the
+// sweep moves one argument at a time, so the sums near INT_MAX are ours),
+// plus elements refused and a failing transfer. Reads store `count` bytes from
+// `offset` on and report half as many; writes send the region and leave it
+// copied to the array's start.
 TEST_F(UsbRegistrationTest, ByteRegionsInsideTheArrayMoveOnlyTheirBytes) {
     const Bytes original = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    enum Kind { kInside, kOutside, kNull, kRefused, kFails };
-    const struct {
-        jint offset, count;
-        Kind kind;
-    } regions[] = {{0, 10, kInside}, {10, 0, kInside}, {4, 3, kInside}, {9, 1, kInside}, {10, 1, kOutside},
-                   {0, 11, kOutside}, {-1, 1, kOutside}, {0, -1, kOutside}, {INT_MAX, 1, kOutside}, {1, INT_MAX, kOutside},
-                   {INT_MAX, INT_MAX, kOutside}, {0, 1, kNull}, {0, 1, kRefused}, {2, 2, kFails}};
+    enum Kind { kInside, kOutside, kRefused, kFails };
+    const struct { jint offset, count; Kind kind; } regions[] = {
+        {0, 10, kInside}, {10, 0, kInside}, {9, 1, kInside}, {10, 1, kOutside}, {0, 11, kOutside}, {-1, 1, kOutside},
+        {0, -1, kOutside}, {INT_MAX, 1, kOutside}, {1, INT_MAX, kOutside}, {0, 1, kRefused}, {2, 2, kFails}};
     for (bool read : {true, false}) {
         const std::string m = read ? "usbReadJni" : "usbWriteJni";
         for (const auto &r : regions) {
@@ -236,7 +187,7 @@ TEST_F(UsbRegistrationTest, ByteRegionsInsideTheArrayMoveOnlyTheirBytes) {
                 sent.assign(data, data + *count);
                 return r.kind == kFails ? -6 : 0;
             });
-            jbyteArray array = r.kind == kNull ? nullptr : jni.Bytes(original, r.kind == kRefused);
+            jbyteArray array = jni.Bytes(original, r.kind == kRefused);
             const size_t traced = jni.trace().size();
             const jint got = read ? USB(usbReadJni)(env(), self(), 3, array, r.offset, r.count, 500)
                                   : USB(usbWriteJni)(env(), self(), 3, array, r.offset, r.count);
@@ -263,34 +214,51 @@ TEST_F(UsbRegistrationTest, ByteRegionsInsideTheArrayMoveOnlyTheirBytes) {
             }
             // Outside: at most the length was read, no element touched.
             EXPECT_TRUE(r.kind != kOutside || jni.trace().size() <= traced + 1) << at;
-            EXPECT_EQ(array != nullptr ? jni.Contents(array) : expect, expect) << at;
+            EXPECT_EQ(jni.Contents(array), expect) << at;
         }
     }
 }
 
-TEST_F(UsbRegistrationTest, RegistrationStateQuotesEachTextWithinItsField) {
-    const struct {
-        int result;
-        const char *fill;  // each state text, cut to its field with no NUL when long
-        std::string reply;
-    } cases[] = {
-        {0, "", "{\"Result\":0,\"Status\":\"\",\"RegisterResult\":\"\",\"ServiceNum\":\"\",\"ServiceName\":\"\","
-                "\"Limit\":\"\",\"Times\":\"\",\"Province\":\"\"}"},
-        {0, "0123456789abcdefXYZ",
-         "{\"Result\":0,\"Status\":\"0123\",\"RegisterResult\":\"0123\",\"ServiceNum\":\"0123\","
-         "\"ServiceName\":\"0123456789abcdef\",\"Limit\":\"0123\",\"Times\":\"0123\",\"Province\":\"0123\"}"},
-        {1, "x", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}"},
+// The HTTP right, the storage list (at most two volumes) and the registration
+// state: texts filling their fields with no NUL stay whole and no longer.
+TEST_F(StorageRightsTest, HttpRightStorageListAndRegistrationStateReadWithinTheirFields) {
+    const std::string pw(257, 'w'), path(32, '/'), list = "{\"Result\":0,\"List\":[";
+    const std::string vol = "{\"storagePath\":\"" + path + "\",\"totalStorage\":-2147483648,\"validStorage\":-1}";
+    jstring (*const queries[])(JNIEnv *, jobject) = {&QUERY(getHTTPRightInfoJni), &USB(getStorageInfoJni),
+                                                       &REG(getPasswordRegistrationInfoJni)};
+    // result: the gateway's code; for the storage list, the number of volumes
+    const struct { int query, result; std::string reply; } cases[] = {
+        {0, 0, "{\"Result\":0,\"Right\":-2147483648,\"Password\":\"" + pw + "\"}"},
+        {0, -9, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}"},
+        {1, -1, list + "]}"}, {1, 1, list + vol + "]}"}, {1, 2, list + vol + "," + vol + "]}"},
+        {1, 5, list + vol + "," + vol + "]}"},
+        {2, 0, "{\"Result\":0,\"Status\":\"0123\",\"RegisterResult\":\"0123\",\"ServiceNum\":\"0123\","
+               "\"ServiceName\":\"0123456789abcdef\",\"Limit\":\"0123\",\"Times\":\"0123\",\"Province\":\"0123\"}"},
+        {2, 1, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}"},
     };
     for (const auto &c : cases) {
         zsim::Reset();
-        ZSIM_SCRIPT(zivra_getPasswordRegistrationInfo, [&c](char *s, char *r, char *n, char *name, char *l, char *t, char *p) {
-            for (char *f : {s, r, n, l, t, p}) memcpy(f, c.fill, std::min<size_t>(4, strlen(c.fill)));
-            memcpy(name, c.fill, std::min<size_t>(16, strlen(c.fill)));
+        ZSIM_SCRIPT(zivra_getHTTPRightInfo, [&](int *right, char *password) {
+            Put(password, ZIVRA_STORAGE_PASSWORD_SIZE, pw);
+            return *right = INT_MIN, c.result;
+        });
+        ZSIM_SCRIPT(zivra_getStorageInfo, [&](UsbStorageEntry *t) {
+            for (int i = 0; i < 2; ++i) memcpy(t[i].StoragePath, path.data(), 32), t[i].TotalStorage = INT_MIN, t[i].ValidStorage = -1;
             return c.result;
         });
-        EXPECT_EQ(Text(REG(getPasswordRegistrationInfoJni)(env(), self())), c.reply);
-        EXPECT_EQ(Lines(), AtLevel2({"getPasswordRegistrationInfoJin: enter============>\n",
-                                     "getPasswordRegistrationInfoJni: return json = " + c.reply + "   leave============>\n"}));
+        ZSIM_SCRIPT(zivra_getPasswordRegistrationInfo, [&](char *s, char *r, char *n, char *name, char *l, char *t, char *p) {
+            for (char *f : {s, r, n, l, t, p}) Put(f, 4, "0123456789");
+            Put(name, 16, "0123456789abcdefXYZ");
+            return c.result;
+        });
+        EXPECT_EQ(Text(queries[c.query](env(), self())), c.reply);
+        const Strings lines[] = {
+            {"getHTTPRightInfoJni: enter============>\n", "zivra_getHTTPRightInfo: Right = -2147483648\n",
+             "getHTTPRightInfoJni: return json = " + c.reply + " leave============>\n"},
+            {"getStorageInfoJni: enter============>\n"},
+            {"getPasswordRegistrationInfoJin: enter============>\n",
+             "getPasswordRegistrationInfoJni: return json = " + c.reply + "   leave============>\n"}};
+        EXPECT_EQ(Lines(), AtLevel2(lines[c.query]));
     }
 }
 

@@ -166,7 +166,6 @@ TEST_F(TrafficRulesTest, HttpAddChecksThenJoinsTheLists) {
         {1, jni.Str("UP"), 1, nullptr, -1, "", m + ": Get jstring fail ==========>"},
         {1, jni.Str("UP"), 2, nullptr, -1, "", m + ": Get jstring fail ==========>"},
         {65535, jni.Str("ALL"), -1, jni.Strs({"GET", "POST"}), 6, "GET,POST", ""},
-        {1, jni.Str("DOWN"), -1, jni.Strs({}), 6, "", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({"", "GET"}), 6, "GET", ""},
         {1, jni.Str("DOWN"), -1, jni.Strs({"GET", "", "POST"}), 6, "GET,,POST", ""},
         {1, jni.Str("DOWN"), -1, jni.Arr({jni.Str("GET"), nullptr, jni.BadStr(), jni.Str("PUT")}), 6, "GET,PUT", ""},

