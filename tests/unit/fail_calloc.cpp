@@ -1,5 +1,6 @@
 #include "fail_calloc.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 
@@ -7,11 +8,15 @@ namespace {
 // -1: disarmed (or the armed failure was handed out); n >= 0: n more
 // callocs succeed, then one fails.
 std::atomic<int> passes_left{-1};
+std::atomic<size_t> made{0};
+const void *callers_seen[64];
 }  // namespace
 
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 extern "C" void *__libc_calloc(size_t n, size_t size);
 extern "C" void *calloc(size_t n, size_t size) noexcept {
+    const size_t k = made.fetch_add(1, std::memory_order_relaxed);
+    if (k < 64) callers_seen[k] = __builtin_return_address(0);
     int left = passes_left.load(std::memory_order_relaxed);
     while (left >= 0) {
         const int next = left == 0 ? -1 : left - 1;
@@ -24,8 +29,13 @@ extern "C" void *calloc(size_t n, size_t size) noexcept {
 }
 
 void FailCallocAfter(int passes) { passes_left.store(passes, std::memory_order_relaxed); }
+bool TakeCallocCallers(std::vector<const void *> *callers) {
+    callers->assign(callers_seen, callers_seen + std::min<size_t>(made.exchange(0), 64));
+    return true;
+}
 #else
 void FailCallocAfter(int) {}
+bool TakeCallocCallers(std::vector<const void *> *) { return false; }
 #endif
 
 bool ArmedCallocFailureHandedOut() {

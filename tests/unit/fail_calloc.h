@@ -6,8 +6,14 @@
 #ifndef BUNDLE_TESTS_FAIL_CALLOC_H
 #define BUNDLE_TESTS_FAIL_CALLOC_H
 
+#include <vector>
+
 // Lets `passes` callocs succeed and fails the next one.
 void FailCallocAfter(int passes);
+// Where the callocs made since the last call came from (the return address
+// of each, at most 64): the bridge takes all its heap blocks with calloc.
+// False where the sanitizer's allocator leaves them unseen.
+bool TakeCallocCallers(std::vector<const void *> *callers);
 // True once the armed failure was handed out; disarms in any case.
 bool ArmedCallocFailureHandedOut();
 

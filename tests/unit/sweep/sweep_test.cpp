@@ -6,6 +6,7 @@
 // nothing is read or written outside a buffer. Then the platform's turn:
 // every method, with harmless arguments, against every hostile answer the
 // platform can give (see hostile.h), under the same checks.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -262,6 +264,70 @@ TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
            calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations);
     // Only the uptime, which reads the clock, asks the platform nothing.
     EXPECT_EQ(unanswered, std::set<std::string>{"commservices.DeviceInfoQueryServiceImp.getDeviceUpTimeJni"});
+}
+
+}  // namespace
+
+namespace {
+
+// Heap blocks the bridge takes in one call against the simulated gateway
+// (the platform's own are not counted): only where the reply grows with a
+// count, or the table or record is one the gateway's contract puts on the
+// heap.
+const std::map<std::string, long> kHeapBlocks = {
+    {"addressservices.PortMappingQueryServiceImp.getPortMappingInfoJni", 1},
+    {"commservices.DeviceAccessRightQueryServiceImp.getFTPRightInfoJni", 2},
+    {"commservices.DeviceAccessRightQueryServiceImp.getSambaRightInfoJni", 2},
+    {"commservices.UsbServiceImp.getStorageInfoJni", 2},
+    {"lanservices.LANHostsInfoQueryServiceImp.getLANHostInfoByClassJni", 1},
+    {"lanservices.LANHostsInfoQueryServiceImp.getLANHostInfoByMACJni", 1},
+    {"lanservices.LANHostsInfoQueryServiceImp.getLANHostSpeedLimitInfoJni", 1},
+    {"lanservices.LANHostsInfoQueryServiceImp.getLANHostStatsJni", 1},
+    {"lanservices.WlanQueryServiceImp.getGuestSSIDInfoJni", 1},
+    {"lanservices.WlanQueryServiceImp.getWLANHostInfoJni", 2},
+    {"transferservices.L2TPVPNServiceImp.addVpnDestIPJni", 1},
+    {"transferservices.L2TPVPNServiceImp.deleteVpnDestIPJni", 1},
+    {"transferservices.TrafficDetailProcessServiceImp.getHTTPTrafficProcessRuleInfoJni", 1},
+    {"transferservices.TrafficForwardServiceImp.getForwardRuleInfoJni", 1},
+    {"transferservices.TrafficMirrorServiceImp.getMirroRuleInfoJni", 1},
+    {"transferservices.TrafficMonitoringConfigServiceImp.addTrafficMonitoringDestAddressJni", 1},
+    {"transferservices.TrafficMonitoringConfigServiceImp.deleteTrafficMonitoringDestAddressJni", 1},
+    {"transferservices.TrafficMonitoringConfigServiceImp.getTrafficMonitoringDestAddressInfoJni", 2},
+    {"transferservices.TrafficQoSServiceImp.getTrafficInfoByFlowJni", 1},
+    {"transferservices.TransferQueryServiceImp.getIPv6Layer3ForwardingCurrentJni", 1},
+    {"transferservices.TransferQueryServiceImp.getIPv6Layer3ForwardingStaticConfigInfoJni", 1},
+    {"transferservices.TransferQueryServiceImp.getLayer3ForwardingCurrentJni", 1},
+    {"transferservices.TransferQueryServiceImp.getLayer3ForwardingStaticConfigInfoJni", 1},
+    {"transferservices.TransferQueryServiceImp.getVLANBindInfoJni", 1},
+    {"voipservices.VoIPInfoQueryServiceImp.getPOTSInfoJni", 1},
+    {"voipservices.VoIPInfoSubscribeServiceImp.subscribeVoIPEventJni", 1},
+    {"voipservices.VoIPInfoSubscribeServiceImp.unSubscribeVoIPEventJni", 1},
+};
+
+// The loaded object an address lies in.
+const void *ObjectOf(const void *address) {
+    Dl_info info;
+    return dladdr(address, &info) != 0 ? info.dli_fbase : nullptr;
+}
+
+TEST(HostileSweep, HeapBlocksOnlyWhereTheReplyOrTableLivesOnTheHeap) {
+    std::vector<const void *> callers;
+    if (!TakeCallocCallers(&callers)) GTEST_SKIP() << "callocs are not seen in this build";
+    const void *bridge =
+        ObjectOf(reinterpret_cast<const void *>(&Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni));
+    std::map<std::string, long> taken;
+    for (const SweepMethod &m : kSweepMethods) {
+        FakeJni jni;
+        std::vector<SweepArg> args;
+        for (const char *k = m.kinds; *k != '\0'; ++k) args.push_back(Harmless(jni, *k, "UP"));
+        zsim::Reset();
+        TakeCallocCallers(&callers);
+        m.call(jni, args.data());
+        TakeCallocCallers(&callers);
+        for (const void *c : callers) taken[m.name] += ObjectOf(c) == bridge ? 1 : 0;
+        if (taken[m.name] == 0) taken.erase(m.name);
+    }
+    EXPECT_EQ(taken, kHeapBlocks);
 }
 
 }  // namespace
