@@ -4,10 +4,12 @@
 // ThreadSanitizer build runs the suites named "Concurrent*", where a data
 // race in the bridge or in the stand-in platform fails the run.
 //
-// The calls are queries and setters that write what the gateway already
-// holds, so each has one right answer, learnt on one thread first. Each
-// worker has its own FakeJni, as each Java thread has its own JNIEnv.
+// The calls are every query of every service class (queries change
+// nothing on the gateway, so each has one right answer, learnt on one
+// thread first), with plain arguments. Each worker has its own FakeJni, as
+// each Java thread has its own JNIEnv.
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
@@ -15,53 +17,33 @@
 
 #include <gtest/gtest.h>
 
-#include "com_korvanta_nestrova_lanservices_EthConfigServiceImp.h"
-#include "com_korvanta_nestrova_lanservices_EthQueryServiceImp.h"
-#include "com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp.h"
-#include "com_korvanta_nestrova_lanservices_LanNetworkAccessConfigServiceImp.h"
-#include "com_korvanta_nestrova_lanservices_PortalConfigServiceImp.h"
-#include "com_korvanta_nestrova_lanservices_WlanQueryServiceImp.h"
-#include "com_korvanta_nestrova_lanservices_WlanSecretQueryServiceImp.h"
 #include "common/cpu_percent.h"
 #include "fake_jni.h"
 #include "sim/zivra_sim.h"
+#include "sweep/sweep.h"
 
 namespace {
 
 using Call = std::function<std::string(FakeJni &)>;
-#define LAN(cls, m) Java_com_korvanta_nestrova_lanservices_##cls##_##m
 
-// Text and int replies alike, as text.
-template <class R>
-std::string Reply(FakeJni &j, R r) {
-    if constexpr (std::is_same_v<R, jstring>) return j.Text(r);
-    else return std::to_string(static_cast<int>(r));
-}
-#define CALL(cls, m, ...) \
-    [](FakeJni &j) { return Reply(j, LAN(cls, m)(j.env(), j.self() __VA_OPT__(, ) __VA_ARGS__)); }
-
+// The uptime and the CPU and RAM load are gauges: their replies move on
+// between calls.
 std::vector<Call> Calls() {
     std::vector<Call> calls;
-    for (int port = 0; port <= 5; ++port) {  // 0 and 5 are refused
-        calls.push_back([port](FakeJni &j) { return Reply(j, LAN(EthQueryServiceImp, getLANEthernetStatsJni)(j.env(), j.self(), port)); });
-        calls.push_back([port](FakeJni &j) { return Reply(j, LAN(EthQueryServiceImp, getLANEthernetInfoJni)(j.env(), j.self(), port)); });
+    for (const SweepMethod &m : kSweepMethods) {
+        const std::string name = m.name;
+        if (name.find(".get") == std::string::npos || name.find("UpTime") != std::string::npos ||
+            name.find("OccupancyRate") != std::string::npos)
+            continue;
+        calls.push_back([&m](FakeJni &j) {
+            std::vector<SweepArg> args(strlen(m.kinds));
+            for (size_t k = 0; k < args.size(); ++k) {
+                if (m.kinds[k] == 'S') args[k].o = j.Str("LAN1");
+                if (m.kinds[k] == 'A') args[k].o = j.Strs({"00:1A:2B:3C:4D:02"});
+            }
+            return m.call(j, args.data()).text;
+        });
     }
-    calls.push_back(CALL(EthConfigServiceImp, setLANEthernetEnableJni, 1, JNI_TRUE));
-    calls.push_back(CALL(EthConfigServiceImp, setLANEthernetDuplexModeJni, 2, j.Str("Full")));
-    calls.push_back(CALL(EthConfigServiceImp, setLANEthernetMaxBitRateJni, 3, j.Str("100")));
-    calls.push_back(CALL(EthConfigServiceImp, setLANEthernetMaxBitRateJni, 3, j.BadStr()));
-    calls.push_back(CALL(LANHostsInfoQueryServiceImp, getLANHostInfoByInterfaceJni, j.Str("SSID1")));
-    calls.push_back(CALL(LANHostsInfoQueryServiceImp, getLANHostInfoByClassJni, j.Str("Phone")));
-    calls.push_back(CALL(LANHostsInfoQueryServiceImp, getLANHostInfoByMACJni, j.Strs({""})));
-    calls.push_back(CALL(LANHostsInfoQueryServiceImp, getLANHostStatsJni, j.Strs({"00:1A:2B:3C:4D:02"})));
-    calls.push_back(CALL(LANHostsInfoQueryServiceImp, getGatewayNameJni));
-    calls.push_back(CALL(LanNetworkAccessConfigServiceImp, setMacFilterModeJni, 0));
-    calls.push_back(CALL(LanNetworkAccessConfigServiceImp, addLANHostToBlackListJni, j.Strs({})));
-    calls.push_back(CALL(PortalConfigServiceImp, getPortalMacWhiteListJni));
-    calls.push_back(CALL(WlanQueryServiceImp, getWLANNeighborJni, j.Str("2.4G")));
-    calls.push_back(CALL(WlanQueryServiceImp, getWLANHostInfoJni, j.Strs({})));
-    calls.push_back(CALL(WlanQueryServiceImp, getGuestSSIDInfoJni));
-    calls.push_back(CALL(WlanSecretQueryServiceImp, getWLANSSIDPasswordJni, 1));
     return calls;
 }
 

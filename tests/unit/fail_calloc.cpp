@@ -8,8 +8,10 @@ namespace {
 // -1: disarmed (or the armed failure was handed out); n >= 0: n more
 // callocs succeed, then one fails.
 std::atomic<int> passes_left{-1};
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 std::atomic<size_t> made{0};
 const void *callers_seen[64];
+#endif
 }  // namespace
 
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
