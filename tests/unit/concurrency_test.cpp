@@ -17,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include "common/cpu_percent.h"
 #include "fake_jni.h"
 #include "sim/zivra_sim.h"
 #include "sweep/sweep.h"
@@ -85,33 +84,6 @@ TEST(ConcurrentEntryPoints, EveryCallGetsTheReplyItGetsAlone) {
     EXPECT_EQ(wrong.load(), 0u);
     for (const std::string &l : leaks) EXPECT_EQ(l, "{}");
     EXPECT_GE(most_inside.load(), 2) << "the calls never overlapped: the test proved nothing";
-}
-
-// g_CPUPercent stays an exported plain 4-byte int, shared by every thread;
-// its accessors make each access atomic (a plain one is a race under TSan),
-// and a reader only ever sees a value some writer stored.
-TEST(ConcurrentCpuPercent, ReadersSeeOnlyStoredValues) {
-    static_assert(sizeof g_CPUPercent == 4, "exported as a 4-byte int");
-    const int saved = bundle::LoadCpuPercent();
-    bundle::StoreCpuPercent(0);
-    std::atomic<int> strays{0};
-    std::vector<std::thread> threads;
-    for (int w = 1; w <= 4; ++w) {
-        threads.emplace_back([w] {
-            for (int i = 0; i < 20000; ++i) bundle::StoreCpuPercent(w * 1000 + i % 101);
-        });
-        threads.emplace_back([&] {
-            for (int i = 0; i < 20000; ++i) {
-                const int v = bundle::LoadCpuPercent();
-                if (v != 0 && (v / 1000 < 1 || v / 1000 > 4 || v % 1000 > 100)) strays.fetch_add(1);
-            }
-        });
-    }
-    for (auto &t : threads) t.join();
-    EXPECT_EQ(strays.load(), 0);
-    EXPECT_EQ(bundle::LoadCpuPercent() % 1000, 19999 % 101);
-    EXPECT_EQ(g_CPUPercent, bundle::LoadCpuPercent());
-    bundle::StoreCpuPercent(saved);
 }
 
 }  // namespace
