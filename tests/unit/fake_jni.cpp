@@ -56,34 +56,20 @@ FakeJni::Obj *FakeJni::Get(jobject o) const {
     return static_cast<Obj *>(static_cast<void *>(o));
 }
 
-jobject FakeJni::Add(Obj obj) {
-    objects_.push_back(std::move(obj));
+jobject FakeJni::Add(Kind kind, std::string utf, bool refuse, std::vector<jobject> elements,
+                     std::vector<int8_t> bytes) {
+    objects_.push_back({kind, std::move(utf), refuse, std::move(elements), std::move(bytes)});
     return reinterpret_cast<jobject>(&objects_.back());
 }
 
 void FakeJni::Misuse(const std::string &what) { misuse_.push_back(what); }
 
-jstring FakeJni::Str(const std::string &utf) {
-    Obj o;
-    o.kind = Kind::kString;
-    o.utf = utf;
-    return static_cast<jstring>(Add(std::move(o)));
-}
+jstring FakeJni::Str(const std::string &utf) { return static_cast<jstring>(Add(Kind::kString, utf)); }
 
-jstring FakeJni::BadStr() {
-    Obj o;
-    o.kind = Kind::kString;
-    o.utf = "";
-    o.refuse = true;
-    return static_cast<jstring>(Add(std::move(o)));
-}
+jstring FakeJni::BadStr() { return static_cast<jstring>(Add(Kind::kString, "", true)); }
 
 jobjectArray FakeJni::Arr(const std::vector<jstring> &elements) {
-    Obj o;
-    o.kind = Kind::kArray;
-    o.utf = "";
-    for (jstring s : elements) o.elements.push_back(s);
-    return static_cast<jobjectArray>(Add(std::move(o)));
+    return static_cast<jobjectArray>(Add(Kind::kArray, "", false, {elements.begin(), elements.end()}));
 }
 
 jobjectArray FakeJni::Strs(const std::vector<std::string> &texts) {
@@ -93,12 +79,7 @@ jobjectArray FakeJni::Strs(const std::vector<std::string> &texts) {
 }
 
 jbyteArray FakeJni::Bytes(const std::vector<int8_t> &bytes, bool refuse_elements) {
-    Obj o;
-    o.kind = Kind::kBytes;
-    o.utf = "";
-    o.bytes = bytes;
-    o.refuse = refuse_elements;
-    return static_cast<jbyteArray>(Add(std::move(o)));
+    return static_cast<jbyteArray>(Add(Kind::kBytes, "", refuse_elements, {}, bytes));
 }
 
 std::string FakeJni::Text(jstring s) const {
@@ -136,7 +117,6 @@ const char *JNICALL FakeJni::GetStringUTFChars(JNIEnv *env, jstring s, jboolean 
     char *chars = static_cast<char *>(std::malloc(o->utf.size() + 1));
     std::memcpy(chars, o->utf.c_str(), o->utf.size() + 1);
     self->chars_out_[chars] = s;
-    ++self->chars_obtained_;
     return chars;
 }
 

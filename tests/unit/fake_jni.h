@@ -43,8 +43,6 @@ class FakeJni {
     // Everything obtained has gone back: characters, element references,
     // byte-array elements. Empty when balanced, else a description.
     std::string Leaks() const;
-    // Number of GetStringUTFChars calls that handed out characters.
-    int chars_obtained() const { return chars_obtained_; }
     // JNI calls in order, e.g. "GetStringUTFChars", "DeleteLocalRef".
     const std::vector<std::string> &trace() const { return trace_; }
     // Misuse seen (a null reference passed to the JVM, a non-null isCopy,
@@ -70,7 +68,8 @@ class FakeJni {
 
     static FakeJni *From(JNIEnv *env);
     Obj *Get(jobject o) const;
-    jobject Add(Obj obj);
+    jobject Add(Kind kind, std::string utf, bool refuse = false, std::vector<jobject> elements = {},
+                std::vector<int8_t> bytes = {});
     void Misuse(const std::string &what);
 
     static const char *JNICALL GetStringUTFChars(JNIEnv *, jstring, jboolean *);
@@ -90,7 +89,6 @@ class FakeJni {
     std::map<const char *, jobject> chars_out_;
     std::map<jbyte *, jobject> bytes_out_;
     std::map<jobject, int> refs_out_;
-    int chars_obtained_ = 0;
     std::vector<std::string> trace_;
     std::vector<std::string> misuse_;
     std::vector<size_t> release_points_;
