@@ -81,10 +81,14 @@ TEST_F(AddressServicesTest, PortMappingListNestsEachUsedWanEntryAndFreesTheTable
 TEST_F(AddressServicesTest, SettersCopyOrBorrowTheirTextsAndStopAtTheFirstMissingOne) {
     // Method (setLANHostIPJni, setLANDHCPInfoJni, addPortMappingJni), its texts, the gateway's call.
     const struct { int m; jstring a, b, c; std::string seen; Strings lines; } cases[] = {
-        {0, jni.Str("192.168.100.2000000"), jni.Str("255.0.0.0"), nullptr,  // 18 of 19 characters kept
-         "setLANHostIP(localIP=\"192.168.100.200000\" submask=\"255.0.0.0\")",
+        {0, jni.Str("192.168.100.2000000"), jni.Str("255.255.255.0000000"), nullptr,  // 18 of 19 characters kept
+         "setLANHostIP(localIP=\"192.168.100.200000\" submask=\"255.255.255.000000\")",
          {"setLANHostIPJni   JstringToPchar============>\n", "setLANHostIPJni  enter============>\n",
           "setLANHostIPJni: return value = 6   leave============>\n"}},
+        {1, jni.Str("0123456789"), jni.Str("10.10.10.1000000000"), jni.Str("10.10.10.2000000000"),  // 8, 18, 18 kept
+         "setLANDHCPInfo(enable=\"01234567\" start=\"10.10.10.100000000\" end=\"10.10.10.200000000\" duration=-3)",
+         {"setLANDHCPInfoJni JstringToPchar============>\n", "setLANDHCPInfoJni  enter============>\n",
+          "setLANDHCPInfoJni: return value = 6   leave============>\n"}},
         {1, jni.Str("1"), jni.Str("x"), jni.BadStr(), "",
          {"setLANDHCPInfoJni JstringToPchar============>\n", "setLANDHCPInfoJni: Get jstring DHCPEndIP fail leave============>\n"}},
         {2, jni.Str("TCP"), jni.Str("h"), nullptr, "addPortMapping(value1=-1 value2=2 value3=-3 text1=\"TCP\" text2=\"h\")",

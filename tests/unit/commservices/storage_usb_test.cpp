@@ -99,6 +99,7 @@ TEST_F(StorageRightsTest, IntMethodsPassTheirArgumentsOrFailWithoutTheGateway) {
         {RUN(CONFIG(setSambaRightJni), 2, 0x80), 0, {"setSambaRight(right=2 anonymous=1)"},
          {"setSambaRightJni: SambaRight = 2 Sambaanonymous = 128\n", Ret("setSambaRightJni", 0)}},
         {RUN(CONFIG(setFTPRightJni), -1, 0), -1, {"setFTPRight(right=-1 anonymous=0)"}, ER("setFTPRightJni", -1)},
+        {RUN(CONFIG(setFTPRightJni), 1, 2), 0, {"setFTPRight(right=1 anonymous=1)"}, ER("setFTPRightJni", 0)},
         {RUN(CONFIG(setHTTPRightJni), 5), -1, {"setHTTPRight(right=5)"}, {"setHTTPRightJni: HTTPRight = 5 \n", Ret("setHTTPRightJni", -1)}},
         {RUN(CONFIG(deleteAllSambaAccountJni)), 0, {"deleteAllSambaAccount(text=\"\")"}, ER("deleteAllSambaAccountJni", 0)},
         {RUN(CONFIG(deleteAllFTPAccountJni)), 0, {"deleteAllFTPAccount(text=\"\")"}, ER("deleteAllFTPAccountJni", 0)},

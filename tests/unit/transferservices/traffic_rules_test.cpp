@@ -1,4 +1,5 @@
 // TrafficMirrorServiceImp, TrafficForwardServiceImp and TrafficDetailProcessServiceImp: lists and adds.
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -185,6 +186,38 @@ TEST_F(TrafficRulesTest, HttpAddChecksThenJoinsTheLists) {
         EXPECT_EQ(Lines(), AtLevel2(ok ? Strings{m + " enter ==========>", m + ":Bcon= bund ==========>", m + ": return 6 leave ============>"}
                                        : Strings{m + " enter ==========>", c.line}));
     }
+}
+
+// The six deletes log the rule number and the gateway's result around one
+// call that gets the number untouched.
+TEST_F(TrafficRulesTest, DeletesPassTheRuleNumberAndTheResult) {
+    ZSIM_SCRIPT(zivra_deleteMirrorRuleJni, [](int) { return -3; });
+    ZSIM_SCRIPT(zivra_deleteForwardRuleJni, [](int) { return -3; });
+    ZSIM_SCRIPT(zivra_deleteHTTPTrafficProcessRuleJni, [](int) { return -3; });
+    ZSIM_SCRIPT(zivra_deleteAllMirrorRule, [] { return 4; });
+    ZSIM_SCRIPT(zivra_deleteAllForwardRuleJni, [] { return 4; });
+    ZSIM_SCRIPT(zivra_deleteAllHTTPTrafficProcessRuleJni, [] { return 4; });
+    EXPECT_EQ(TS(TrafficMirrorServiceImp, deleteMirrorRuleJni)(env(), self(), INT_MIN), -3);
+    EXPECT_EQ(TS(TrafficForwardServiceImp, deleteForwardRuleJni)(env(), self(), -1), -3);
+    EXPECT_EQ(HTTP(deleteHTTPTrafficProcessRuleJni)(env(), self(), 7), -3);
+    EXPECT_EQ(TS(TrafficMirrorServiceImp, deleteAllMirrorRuleJni)(env(), self()), 4);
+    EXPECT_EQ(TS(TrafficForwardServiceImp, deleteAllForwardRuleJni)(env(), self()), 4);
+    EXPECT_EQ(HTTP(deleteAllHTTPTrafficProcessRuleJni)(env(), self()), 4);
+    EXPECT_EQ(Calls(), (Strings{"deleteMirrorRuleJni(ruleNum=-2147483648)", "deleteForwardRuleJni(ruleNum=-1)",
+                                "deleteHTTPTrafficProcessRuleJni(ruleNum=7)", "deleteAllMirrorRule()",
+                                "deleteAllForwardRuleJni()", "deleteAllHTTPTrafficProcessRuleJni()"}));
+    EXPECT_EQ(Lines(), AtLevel2({"\r\ndeleteMirrorRuleJni: ruleNum =-2147483648 enter ==========>",
+                                 "\r\ndeleteMirrorRuleJni: return -3 leave ==========>",
+                                 "\r\ndeleteForwardRuleJni: ruleNum =-1 enter ==========>",
+                                 "\r\ndeleteForwardRuleJni: return -3 leave ==========>",
+                                 "\r\ndeleteHTTPTrafficProcessRuleJni: ruleNum =7 enter ==========>",
+                                 "\r\ndeleteHTTPTrafficProcessRuleJni: return -3 leave ==========>",
+                                 "\r\ndeleteAllMirrorRuleJni enter==========>\n",
+                                 "\r\ndeleteAllMirrorRuleJni: return 4 leave==========>\n",
+                                 "\r\ndeleteAllForwardRuleJni enter ==========>",
+                                 "\r\ndeleteAllForwardRuleJni: return 4 leave ==========>",
+                                 "\r\ndeleteAllHTTPTrafficProcessRuleJni enter ==========>",
+                                 "\r\ndeleteAllHTTPTrafficProcessRuleJni: return 4 leave ==========>"}));
 }
 
 }  // namespace
