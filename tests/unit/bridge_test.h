@@ -12,6 +12,9 @@
 #include "fake_jni.h"
 #include "sim/zivra_sim.h"
 
+// Log lines, platform calls and texts, as the tests compare them.
+using Strings = std::vector<std::string>;
+
 class BridgeTest : public ::testing::Test {
   protected:
     void SetUp() override { zsim::Reset(); }
@@ -26,14 +29,14 @@ class BridgeTest : public ::testing::Test {
     std::string Text(jstring s) { return jni.Text(s); }
 
     // Log lines as "level|text", in order.
-    static std::vector<std::string> Lines() {
-        std::vector<std::string> out;
+    static Strings Lines() {
+        Strings out;
         for (const auto &l : zsim::Log()) out.push_back(std::to_string(l.level) + "|" + l.text);
         return out;
     }
     // Platform calls as "op(args)", in order.
-    static std::vector<std::string> Calls() {
-        std::vector<std::string> out;
+    static Strings Calls() {
+        Strings out;
         for (const auto &c : zsim::Calls()) out.push_back(c.op + "(" + c.args + ")");
         return out;
     }
@@ -42,7 +45,7 @@ class BridgeTest : public ::testing::Test {
 };
 
 // Prefixes each text with the default log level, for comparing with Lines().
-inline std::vector<std::string> AtLevel2(std::vector<std::string> texts) {
+inline Strings AtLevel2(Strings texts) {
     for (auto &t : texts) t = "2|" + t;
     return texts;
 }

@@ -18,7 +18,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using Start = jint (*)(JNIEnv *, jobject, jint, jstring, jstring);
 using Result = jstring (*)(JNIEnv *, jobject);
 const std::string kBad = "<bad>";  // a String whose characters cannot be had

@@ -14,7 +14,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using AddressServicesTest = BridgeTest;
 
 TEST_F(AddressServicesTest, DhcpQueryPassesTheGatewaysTextOrItsFailReply) {

@@ -19,7 +19,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 
 // Each `mark` in `text` replaced by the next of `parts`.
 std::string Sub(std::string text, char mark, const Strings &parts) {

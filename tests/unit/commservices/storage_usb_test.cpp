@@ -19,7 +19,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using Bytes = std::vector<int8_t>;
 
 // Writes `text` into a field of N bytes without its NUL, checking the field came zeroed.

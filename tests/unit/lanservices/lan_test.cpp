@@ -39,7 +39,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 class LanTest : public BridgeTest {
   protected:
     // The platform calls and the level-2 log lines of what the test just ran.

@@ -13,7 +13,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using TrafficQoSTest = BridgeTest;
 const std::string kFail = "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}";
 

@@ -15,7 +15,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using TrafficRulesTest = BridgeTest;
 const std::string kFail = "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}";
 

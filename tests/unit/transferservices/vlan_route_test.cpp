@@ -13,7 +13,6 @@
 namespace {
 
 using VlanRouteTest = BridgeTest;
-using Strings = std::vector<std::string>;
 
 // Record layouts as the gateway sees them: key, offset, size (0: the 4-byte index).
 struct Field { const char *key; size_t at, size; };

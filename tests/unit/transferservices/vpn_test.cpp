@@ -11,7 +11,6 @@
 namespace {
 
 using VpnTest = BridgeTest;
-using Strings = std::vector<std::string>;
 
 TEST_F(VpnTest, Replies) {
     const std::string ips = "{\"Result\":0, \"ips\":[\"10.8.0.2\"]}";

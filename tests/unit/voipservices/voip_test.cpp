@@ -10,7 +10,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using VoipServicesTest = BridgeTest;
 
 TEST_F(VoipServicesTest, SubscriptionRecordHoldsFourEventsAndFailsOnAnyTextNotHad) {
