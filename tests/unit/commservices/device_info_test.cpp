@@ -19,7 +19,6 @@
 
 namespace {
 
-
 // Each `mark` in `text` replaced by the next of `parts`.
 std::string Sub(std::string text, char mark, const Strings &parts) {
     for (size_t i = 0, at = 0; i < parts.size(); at += parts[i++].size())
@@ -117,7 +116,7 @@ TEST_F(DeviceInfoTest, IntMethodsCpuBandedAndSmoothedOthersAsTheGatewayAnswers) 
     };
     for (const auto &c : cases) {
         zsim::Reset();
-        g_CPUPercent = c.previous;  // the exported value itself, as the Java side's peers read it
+        g_CPUPercent = c.previous;  // the exported value itself, as others in the process read it
         auto usage = [&c](int *u) { return *u == 0 ? (*u = c.raw, 5) : -99; };  // code not looked at
         ZSIM_SCRIPT(zivra_sysGetCpuUsage, usage);
         ZSIM_SCRIPT(zivra_sysGetMemUsage, usage);
