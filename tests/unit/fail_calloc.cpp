@@ -4,17 +4,15 @@
 #include <atomic>
 #include <cstddef>
 
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 namespace {
 // -1: disarmed (or the armed failure was handed out); n >= 0: n more
 // callocs succeed, then one fails.
 std::atomic<int> passes_left{-1};
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 std::atomic<size_t> made{0};
 const void *callers_seen[64];
-#endif
 }  // namespace
 
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 extern "C" void *__libc_calloc(size_t n, size_t size);
 extern "C" void *calloc(size_t n, size_t size) noexcept {
     const size_t k = made.fetch_add(1, std::memory_order_relaxed);
@@ -31,19 +29,14 @@ extern "C" void *calloc(size_t n, size_t size) noexcept {
 }
 
 void FailCallocAfter(int passes) { passes_left.store(passes, std::memory_order_relaxed); }
+bool ArmedCallocFailureHandedOut() { return passes_left.exchange(-1, std::memory_order_relaxed) < 0; }
 bool TakeCallocCallers(std::vector<const void *> *callers) {
     callers->assign(callers_seen, callers_seen + std::min<size_t>(made.exchange(0), 64));
     return true;
 }
 #else
+// The sanitizers' allocators keep calloc to themselves.
 void FailCallocAfter(int) {}
+bool ArmedCallocFailureHandedOut() { return false; }
 bool TakeCallocCallers(std::vector<const void *> *) { return false; }
 #endif
-
-bool ArmedCallocFailureHandedOut() {
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
-    return passes_left.exchange(-1, std::memory_order_relaxed) < 0;
-#else
-    return false;
-#endif
-}

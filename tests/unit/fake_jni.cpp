@@ -48,7 +48,16 @@ FakeJni::~FakeJni() {
     for (auto &kv : bytes_out_) std::free(kv.first);
 }
 
-FakeJni *FakeJni::From(JNIEnv *env) { return reinterpret_cast<Env *>(env)->self; }
+FakeJni *FakeJni::Enter(JNIEnv *env, const char *function) {
+    FakeJni *self = reinterpret_cast<Env *>(env)->self;
+    self->trace_.push_back(function);
+    return self;
+}
+
+bool FakeJni::Null(const void *ref, const char *function) {
+    if (ref == nullptr) Misuse(std::string(function) + "(null): the JVM would crash");
+    return ref == nullptr;
+}
 
 FakeJni::Obj *FakeJni::Get(jobject o) const {
     // Handles are addresses of Obj; going through void * keeps strict-
@@ -100,13 +109,9 @@ std::string FakeJni::Leaks() const {
 }
 
 const char *JNICALL FakeJni::GetStringUTFChars(JNIEnv *env, jstring s, jboolean *isCopy) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("GetStringUTFChars");
+    FakeJni *self = Enter(env, "GetStringUTFChars");
     if (isCopy != nullptr) self->Misuse("GetStringUTFChars with a non-null isCopy");
-    if (s == nullptr) {
-        self->Misuse("GetStringUTFChars(null): the JVM would crash");
-        return nullptr;
-    }
+    if (self->Null(s, "GetStringUTFChars")) return nullptr;
     Obj *o = self->Get(s);
     if (o->kind != Kind::kString) {
         self->Misuse("GetStringUTFChars on a non-String");
@@ -121,8 +126,7 @@ const char *JNICALL FakeJni::GetStringUTFChars(JNIEnv *env, jstring s, jboolean 
 }
 
 void JNICALL FakeJni::ReleaseStringUTFChars(JNIEnv *env, jstring s, const char *chars) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("ReleaseStringUTFChars");
+    FakeJni *self = Enter(env, "ReleaseStringUTFChars");
     auto it = self->chars_out_.find(chars);
     if (it == self->chars_out_.end()) {
         self->Misuse("ReleaseStringUTFChars of characters never handed out");
@@ -135,33 +139,20 @@ void JNICALL FakeJni::ReleaseStringUTFChars(JNIEnv *env, jstring s, const char *
 }
 
 jstring JNICALL FakeJni::NewStringUTF(JNIEnv *env, const char *utf) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("NewStringUTF");
-    if (utf == nullptr) {
-        self->Misuse("NewStringUTF(null)");
-        return nullptr;
-    }
-    return self->Str(utf);
+    FakeJni *self = Enter(env, "NewStringUTF");
+    return self->Null(utf, "NewStringUTF") ? nullptr : self->Str(utf);
 }
 
 jsize JNICALL FakeJni::GetArrayLength(JNIEnv *env, jarray a) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("GetArrayLength");
-    if (a == nullptr) {
-        self->Misuse("GetArrayLength(null): the JVM would crash");
-        return 0;
-    }
+    FakeJni *self = Enter(env, "GetArrayLength");
+    if (self->Null(a, "GetArrayLength")) return 0;
     Obj *o = self->Get(a);
     return static_cast<jsize>(o->kind == Kind::kBytes ? o->bytes.size() : o->elements.size());
 }
 
 jobject JNICALL FakeJni::GetObjectArrayElement(JNIEnv *env, jobjectArray a, jsize i) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("GetObjectArrayElement");
-    if (a == nullptr) {
-        self->Misuse("GetObjectArrayElement(null): the JVM would crash");
-        return nullptr;
-    }
+    FakeJni *self = Enter(env, "GetObjectArrayElement");
+    if (self->Null(a, "GetObjectArrayElement")) return nullptr;
     Obj *o = self->Get(a);
     if (i < 0 || static_cast<size_t>(i) >= o->elements.size()) {
         self->Misuse("GetObjectArrayElement index " + std::to_string(i) + " out of bounds");
@@ -173,8 +164,7 @@ jobject JNICALL FakeJni::GetObjectArrayElement(JNIEnv *env, jobjectArray a, jsiz
 }
 
 void JNICALL FakeJni::DeleteLocalRef(JNIEnv *env, jobject ref) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("DeleteLocalRef");
+    FakeJni *self = Enter(env, "DeleteLocalRef");
     if (ref == nullptr) return;  // allowed by JNI, does nothing
     auto it = self->refs_out_.find(ref);
     if (it == self->refs_out_.end() || it->second == 0) {
@@ -185,13 +175,9 @@ void JNICALL FakeJni::DeleteLocalRef(JNIEnv *env, jobject ref) {
 }
 
 jbyte *JNICALL FakeJni::GetByteArrayElements(JNIEnv *env, jbyteArray a, jboolean *isCopy) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("GetByteArrayElements");
+    FakeJni *self = Enter(env, "GetByteArrayElements");
     if (isCopy != nullptr) self->Misuse("GetByteArrayElements with a non-null isCopy");
-    if (a == nullptr) {
-        self->Misuse("GetByteArrayElements(null): the JVM would crash");
-        return nullptr;
-    }
+    if (self->Null(a, "GetByteArrayElements")) return nullptr;
     Obj *o = self->Get(a);
     if (o->refuse) return nullptr;
     jbyte *elems = static_cast<jbyte *>(std::malloc(o->bytes.size() + 1));
@@ -202,12 +188,8 @@ jbyte *JNICALL FakeJni::GetByteArrayElements(JNIEnv *env, jbyteArray a, jboolean
 
 void JNICALL FakeJni::GetByteArrayRegion(JNIEnv *env, jbyteArray a, jsize start, jsize len,
                                          jbyte *buf) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("GetByteArrayRegion");
-    if (a == nullptr) {
-        self->Misuse("GetByteArrayRegion(null): the JVM would crash");
-        return;
-    }
+    FakeJni *self = Enter(env, "GetByteArrayRegion");
+    if (self->Null(a, "GetByteArrayRegion")) return;
     Obj *o = self->Get(a);
     if (start < 0 || len < 0 || static_cast<size_t>(start) + static_cast<size_t>(len) > o->bytes.size()) {
         self->Misuse("GetByteArrayRegion out of bounds");
@@ -217,8 +199,7 @@ void JNICALL FakeJni::GetByteArrayRegion(JNIEnv *env, jbyteArray a, jsize start,
 }
 
 void JNICALL FakeJni::ReleaseByteArrayElements(JNIEnv *env, jbyteArray a, jbyte *elems, jint mode) {
-    FakeJni *self = From(env);
-    self->trace_.push_back("ReleaseByteArrayElements");
+    FakeJni *self = Enter(env, "ReleaseByteArrayElements");
     auto it = self->bytes_out_.find(elems);
     if (it == self->bytes_out_.end() || it->second != a) {
         self->Misuse("ReleaseByteArrayElements of elements never handed out");

@@ -66,7 +66,10 @@ class FakeJni {
         FakeJni *self;
     };
 
-    static FakeJni *From(JNIEnv *env);
+    // The FakeJni behind `env`, with `function` traced as called.
+    static FakeJni *Enter(JNIEnv *env, const char *function);
+    // A null reference handed to `function`, which the JVM would crash on: noted as misuse.
+    bool Null(const void *ref, const char *function);
     Obj *Get(jobject o) const;
     jobject Add(Kind kind, std::string utf, bool refuse = false, std::vector<jobject> elements = {},
                 std::vector<int8_t> bytes = {});
