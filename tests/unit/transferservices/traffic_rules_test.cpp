@@ -1,9 +1,11 @@
-// TrafficMirrorServiceImp, TrafficForwardServiceImp and TrafficDetailProcessServiceImp: lists and adds.
+// TrafficMirrorServiceImp, TrafficForwardServiceImp and TrafficDetailProcessServiceImp: lists, adds and
+// deletes; the int methods of TrafficQoSServiceImp and StaticLayer3ForwardingConfigServiceImp.
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 
 #include "bridge_test.h"
+#include "com_korvanta_nestrova_transferservices_StaticLayer3ForwardingConfigServiceImp.h"
 #include "com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp.h"
 #include "com_korvanta_nestrova_transferservices_TrafficForwardServiceImp.h"
 #include "com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp.h"
@@ -12,6 +14,8 @@
 
 #define TS(cls, m) Java_com_korvanta_nestrova_transferservices_##cls##_##m
 #define HTTP(m) TS(TrafficDetailProcessServiceImp, m)
+#define QOS(m) TS(TrafficQoSServiceImp, m)
+#define ROUTES(m) TS(StaticLayer3ForwardingConfigServiceImp, m)
 
 namespace {
 
@@ -187,36 +191,58 @@ TEST_F(TrafficRulesTest, HttpAddChecksThenJoinsTheLists) {
     }
 }
 
-// The six deletes log the rule number and the gateway's result around one
-// call that gets the number untouched.
-TEST_F(TrafficRulesTest, DeletesPassTheRuleNumberAndTheResult) {
+// The int methods of the rules, flows and static routes: each logs around
+// one call that gets its numbers untouched, and hands back the gateway's
+// result. The rows are made in order, each by its call.
+TEST_F(TrafficRulesTest, IntMethodsPassTheirNumbersAndTheResult) {
     ZSIM_SCRIPT(zivra_deleteMirrorRuleJni, [](int) { return -3; });
     ZSIM_SCRIPT(zivra_deleteForwardRuleJni, [](int) { return -3; });
     ZSIM_SCRIPT(zivra_deleteHTTPTrafficProcessRuleJni, [](int) { return -3; });
-    ZSIM_SCRIPT(zivra_deleteAllMirrorRule, [] { return 4; });
-    ZSIM_SCRIPT(zivra_deleteAllForwardRuleJni, [] { return 4; });
-    ZSIM_SCRIPT(zivra_deleteAllHTTPTrafficProcessRuleJni, [] { return 4; });
-    EXPECT_EQ(TS(TrafficMirrorServiceImp, deleteMirrorRuleJni)(env(), self(), INT_MIN), -3);
-    EXPECT_EQ(TS(TrafficForwardServiceImp, deleteForwardRuleJni)(env(), self(), -1), -3);
-    EXPECT_EQ(HTTP(deleteHTTPTrafficProcessRuleJni)(env(), self(), 7), -3);
-    EXPECT_EQ(TS(TrafficMirrorServiceImp, deleteAllMirrorRuleJni)(env(), self()), 4);
-    EXPECT_EQ(TS(TrafficForwardServiceImp, deleteAllForwardRuleJni)(env(), self()), 4);
-    EXPECT_EQ(HTTP(deleteAllHTTPTrafficProcessRuleJni)(env(), self()), 4);
-    EXPECT_EQ(Calls(), (Strings{"deleteMirrorRuleJni(ruleNum=-2147483648)", "deleteForwardRuleJni(ruleNum=-1)",
-                                "deleteHTTPTrafficProcessRuleJni(ruleNum=7)", "deleteAllMirrorRule()",
-                                "deleteAllForwardRuleJni()", "deleteAllHTTPTrafficProcessRuleJni()"}));
-    EXPECT_EQ(Lines(), AtLevel2({"\r\ndeleteMirrorRuleJni: ruleNum =-2147483648 enter ==========>",
-                                 "\r\ndeleteMirrorRuleJni: return -3 leave ==========>",
-                                 "\r\ndeleteForwardRuleJni: ruleNum =-1 enter ==========>",
-                                 "\r\ndeleteForwardRuleJni: return -3 leave ==========>",
-                                 "\r\ndeleteHTTPTrafficProcessRuleJni: ruleNum =7 enter ==========>",
-                                 "\r\ndeleteHTTPTrafficProcessRuleJni: return -3 leave ==========>",
-                                 "\r\ndeleteAllMirrorRuleJni enter==========>\n",
-                                 "\r\ndeleteAllMirrorRuleJni: return 4 leave==========>\n",
-                                 "\r\ndeleteAllForwardRuleJni enter ==========>",
-                                 "\r\ndeleteAllForwardRuleJni: return 4 leave ==========>",
-                                 "\r\ndeleteAllHTTPTrafficProcessRuleJni enter ==========>",
-                                 "\r\ndeleteAllHTTPTrafficProcessRuleJni: return 4 leave ==========>"}));
+    ZSIM_SCRIPT(zivra_deleteAllMirrorRule, [] { return -3; });
+    ZSIM_SCRIPT(zivra_deleteAllForwardRuleJni, [] { return -3; });
+    ZSIM_SCRIPT(zivra_deleteAllHTTPTrafficProcessRuleJni, [] { return -3; });
+    ZSIM_SCRIPT(zivra_setSpeedLimitByFlowJni, [](int, int, int) { return -3; });
+    ZSIM_SCRIPT(zivra_setDSCPRemarkByFlowJni, [](int, int) { return -3; });
+    ZSIM_SCRIPT(zivra_deleteAllTrafficFromFlowJni, [](int) { return -3; });
+    ZSIM_SCRIPT(zivra_deleteLayer3ForwardingStatic, [](int) { return -3; });
+    ZSIM_SCRIPT(zivra_deleteIPv6Layer3ForwardingStatic, [](int) { return -3; });
+    const struct { jint got; std::string call, enter, leave; } rows[] = {
+        {TS(TrafficMirrorServiceImp, deleteMirrorRuleJni)(env(), self(), INT_MIN), "deleteMirrorRuleJni(ruleNum=-2147483648)",
+         "\r\ndeleteMirrorRuleJni: ruleNum =-2147483648 enter ==========>", "\r\ndeleteMirrorRuleJni: return -3 leave ==========>"},
+        {TS(TrafficForwardServiceImp, deleteForwardRuleJni)(env(), self(), -1), "deleteForwardRuleJni(ruleNum=-1)",
+         "\r\ndeleteForwardRuleJni: ruleNum =-1 enter ==========>", "\r\ndeleteForwardRuleJni: return -3 leave ==========>"},
+        {HTTP(deleteHTTPTrafficProcessRuleJni)(env(), self(), 7), "deleteHTTPTrafficProcessRuleJni(ruleNum=7)",
+         "\r\ndeleteHTTPTrafficProcessRuleJni: ruleNum =7 enter ==========>",
+         "\r\ndeleteHTTPTrafficProcessRuleJni: return -3 leave ==========>"},
+        {TS(TrafficMirrorServiceImp, deleteAllMirrorRuleJni)(env(), self()), "deleteAllMirrorRule()",
+         "\r\ndeleteAllMirrorRuleJni enter==========>\n", "\r\ndeleteAllMirrorRuleJni: return -3 leave==========>\n"},
+        {TS(TrafficForwardServiceImp, deleteAllForwardRuleJni)(env(), self()), "deleteAllForwardRuleJni()",
+         "\r\ndeleteAllForwardRuleJni enter ==========>", "\r\ndeleteAllForwardRuleJni: return -3 leave ==========>"},
+        {HTTP(deleteAllHTTPTrafficProcessRuleJni)(env(), self()), "deleteAllHTTPTrafficProcessRuleJni()",
+         "\r\ndeleteAllHTTPTrafficProcessRuleJni enter ==========>",
+         "\r\ndeleteAllHTTPTrafficProcessRuleJni: return -3 leave ==========>"},
+        {QOS(setSpeedLimitByFlowJni)(env(), self(), 2, -5, INT_MAX), "setSpeedLimitByFlowJni(flow=2 upSpeed=-5 downSpeed=2147483647)",
+         "\r\nsetSpeedLimitByFlowJni enter ==========>\n", "\r\nsetSpeedLimitByFlowJni: return -3 leave ==========>\n"},
+        {QOS(setDSCPRemarkByFlowJni)(env(), self(), 3, 64), "setDSCPRemarkByFlowJni(flow=3 dscp=64)",
+         "\r\nsetDSCPRemarkByFlowJni enter ==========>\n", "\r\nsetDSCPRemarkByFlowJni: return -3 leave ==========>\n"},
+        {QOS(deleteAllTrafficFromFlowJni)(env(), self(), 7), "deleteAllTrafficFromFlowJni(flow=7)",
+         "\r\ndeleteAllTrafficFromFlowJni: flow =7 enter ==========>\n",
+         "\r\ndeleteAllTrafficFromFlowJni: return -3 leave ==========>\n"},
+        {ROUTES(deleteLayer3ForwardingStaticJni)(env(), self(), 0), "deleteLayer3ForwardingStatic(index=0)",
+         "deleteLayer3ForwardingStaticJni  enter============>\n",
+         "deleteLayer3ForwardingStaticJni: return value = -3   leave============>\n"},
+        {ROUTES(deleteIPv6Layer3ForwardingStaticJni)(env(), self(), -9), "deleteIPv6Layer3ForwardingStatic(index=-9)",
+         "deleteIPv6Layer3ForwardingStaticJni  enter============>\n",
+         "deleteIPv6Layer3ForwardingStaticJni: return value = -3   leave============>\n"},
+    };
+    Strings calls, lines;
+    for (const auto &r : rows) {
+        EXPECT_EQ(r.got, -3) << r.call;
+        calls.push_back(r.call);
+        lines.insert(lines.end(), {r.enter, r.leave});
+    }
+    EXPECT_EQ(Calls(), calls);
+    EXPECT_EQ(Lines(), AtLevel2(lines));
 }
 
 }  // namespace
