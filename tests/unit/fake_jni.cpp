@@ -92,8 +92,7 @@ jbyteArray FakeJni::Bytes(const std::vector<int8_t> &bytes, bool refuse_elements
 }
 
 std::string FakeJni::Text(jstring s) const {
-    if (s == nullptr) return "<null>";
-    return Get(s)->utf;
+    return s == nullptr ? "<null>" : Get(s)->utf;
 }
 
 std::vector<int8_t> FakeJni::Contents(jbyteArray a) const { return Get(a)->bytes; }
@@ -206,9 +205,7 @@ void JNICALL FakeJni::ReleaseByteArrayElements(JNIEnv *env, jbyteArray a, jbyte 
         return;
     }
     Obj *o = self->Get(a);
-    if (mode == 0 || mode == JNI_COMMIT) {
-        if (!o->bytes.empty()) std::memcpy(o->bytes.data(), elems, o->bytes.size());
-    }
+    if ((mode == 0 || mode == JNI_COMMIT) && !o->bytes.empty()) std::memcpy(o->bytes.data(), elems, o->bytes.size());
     if (mode != JNI_COMMIT) {
         std::free(elems);
         self->bytes_out_.erase(it);

@@ -136,14 +136,18 @@ TEST_F(AccessTest, InfoRepliesInKeyOrderWithEveryFieldWhole) {
     }
 }
 
-TEST_F(AccessTest, UptimeLogsBeforeAskingTheGatewayAndDeletePassesAnyIndex) {
+TEST_F(AccessTest, IntMethodsHandBackTheGatewaysValueAndUptimeLogsBeforeAsking) {
     ZSIM_SCRIPT(zivra_getPONIfUpTime, [] { return static_cast<int>(zsim::Log().size()) * 2147483647; });
     EXPECT_EQ(ACC(AccessInfoQueryServiceImp, getPONIfUpTimeJni)(env(), self()), 2147483647);  // one line before
     ZSIM_SCRIPT(zivra_deleteWANIf, [](int) { return 3; });
     EXPECT_EQ(ACC(WanConfigServiceImp, deleteWANIfJni)(env(), self(), -1), 3);
-    EXPECT_EQ(Calls(), Strings({"getPONIfUpTime()", "deleteWANIf(wanIndex=-1)"}));
+    ZSIM_SCRIPT(zivra_getInternetWANIndex, [] { return -7; });
+    EXPECT_EQ(ACC(AccessInfoQueryServiceImp, getInternetWANIndexJni)(env(), self()), -7);
+    EXPECT_EQ(Calls(), Strings({"getPONIfUpTime()", "deleteWANIf(wanIndex=-1)", "getInternetWANIndex()"}));
     EXPECT_EQ(Lines(), AtLevel2({"getPONIfUpTimeJni: leave============>\n", "deleteWANIfJni: enter============>\n",
-                                 "deleteWANIfJni: return json = 3 leave============>\n"}));
+                                 "deleteWANIfJni: return json = 3 leave============>\n",
+                                 "getInternetWANIndex enter:============>\n",
+                                 "getInternetWANIndex: return rt= -7============>\n"}));
 }
 
 TEST_F(AccessTest, ConfigPassesTextsAndReleasesThemAfterTheGateway) {

@@ -1,5 +1,6 @@
 // LANIPInfoQueryServiceImp, LANIPConfigServiceImp, PortMappingQueryServiceImp
 // and PortMappingConfigServiceImp.
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -108,6 +109,22 @@ TEST_F(AddressServicesTest, SettersCopyOrBorrowTheirTextsAndStopAtTheFirstMissin
         // Borrowed texts go back after the gateway call, copied ones before it.
         for (size_t i = released; i < jni.release_points().size(); ++i) EXPECT_EQ(jni.release_points()[i], c.m == 2 ? Calls().size() : 0u);
     }
+}
+
+// The switch passes the boolean as exactly 1 or 0; both hand back the gateway's result.
+TEST_F(AddressServicesTest, PortMappingSwitchAndDeletePassTheirNumbers) {
+    ZSIM_SCRIPT(zivra_setPortMappingSwitch, [](int, int, int) { return -4; });
+    ZSIM_SCRIPT(zivra_deletePortMappingJni, [](int, int) { return -4; });
+    EXPECT_EQ(ADDR(PortMappingConfigServiceImp, setPortMappingSwitchJni)(env(), self(), 3, -2, 0x80), -4);
+    EXPECT_EQ(ADDR(PortMappingConfigServiceImp, setPortMappingSwitchJni)(env(), self(), 3, 2, 0), -4);
+    EXPECT_EQ(ADDR(PortMappingConfigServiceImp, deletePortMappingJni)(env(), self(), INT_MIN, 9), -4);
+    EXPECT_EQ(Calls(), Strings({"setPortMappingSwitch(value1=3 value2=-2 enable=1)",
+                                "setPortMappingSwitch(value1=3 value2=2 enable=0)",
+                                "deletePortMappingJni(value1=-2147483648 value2=9)"}));
+    const Strings sw = {"setPortMappingSwitchJni: enter============>\n",
+                        "setPortMappingSwitchJni: return json = -4 leave============>\n"};
+    EXPECT_EQ(Lines(), AtLevel2({sw[0], sw[1], sw[0], sw[1], "deletePortMappingJni: enter============>\n",
+                                 "deletePortMappingJni: return json = -4 leave============>\n"}));
 }
 
 }  // namespace
