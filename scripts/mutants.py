@@ -193,6 +193,7 @@ def main():
         open(mark, 'w').write(head)
     results = os.path.join(OUT, 'results.jsonl')
     mutants = all_mutants()
+    possible = len(mutants)
     random.Random(a.seed).shuffle(mutants)
     for i, m in enumerate(mutants):
         m['id'] = i
@@ -200,7 +201,7 @@ def main():
     done = {json.loads(l)['id'] for l in open(results)} if os.path.exists(results) else set()
     todo = [m for m in mutants if m['id'] not in done]
     if not a.report and todo:
-        print('%d faults possible; planting %d (%d done before)' % (len(all_mutants()), len(todo), len(done)))
+        print('%d faults possible; planting %d (%d done before)' % (possible, len(todo), len(done)))
         with ThreadPoolExecutor(a.jobs) as pool:
             for f in [pool.submit(run_slot, s, todo[s::a.jobs], results) for s in range(a.jobs)]:
                 f.result()
