@@ -60,7 +60,8 @@ void Record(const char *op, const char *fmt, ...) __attribute__((format(printf, 
 // hand the platform a null text (see NullTexts).
 std::string Quote(const char *text);
 // The same for the few arguments the gateway takes as null on purpose (the
-// bundle name of the USB calls that act for no bundle): not counted.
+// bundle name of the USB calls that act for no bundle, the text of the VPN
+// stop, which the bridge hands on as it was had): not counted.
 std::string QuoteOptional(const char *text);
 // Null texts handed to the platform since the last Reset().
 int NullTexts();

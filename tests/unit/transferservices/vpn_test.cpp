@@ -23,6 +23,9 @@ TEST_F(VpnTest, Replies) {
         {"vpnOnJni", [&] { return JNI(vpnOnJni)(env(), self(), jni.Str("a"), nullptr, jni.Str("c")); }, "", "",
          "vpnOnJni: GetStringUTFChars = NULL\n", nullptr},
         {"vpnOffJni", [&] { return JNI(vpnOffJni)(env(), self(), jni.Str("x")); }, "{\"Result\":0}", "vpnOffJni(text=\"x\")", "", nullptr},
+        // Characters not had, a Java null too: the gateway still stops the VPN, handed null.
+        {"vpnOffJni", [&] { return JNI(vpnOffJni)(env(), self(), jni.BadStr()); }, "{\"Result\":0}", "vpnOffJni(text=(null))", "", nullptr},
+        {"vpnOffJni", [&] { return JNI(vpnOffJni)(env(), self(), nullptr); }, "{\"Result\":0}", "vpnOffJni(text=(null))", "", nullptr},
         {"getVpnStatCmdJni", [&] { return JNI(getVpnStatCmdJni)(env(), self()); }, "{\"Result\":0, \"Status\":-9}", "getVpnStatCmdJni()", "",
          nullptr},
         {"getConnectedIpListJni", list, "{\"Result\":0, \"ips\":[]}", "getConnectedIpListJni(text=null)", "", nullptr},
