@@ -32,23 +32,30 @@ extern "C" JNIEXPORT jstring JNICALL
 Java_com_korvanta_nestrova_accessservices_IPDetectServiceImp_detectIpJni(JNIEnv *env, jobject, jstring ip,
                                                                        jstring port, jstring type) {
     char reply[kReplySize];
-    int result;
+    int result = -1;
+    bool had = false;
     memset(reply, 0, sizeof reply);
     BRIDGE_LOG("detectIpJni:\tenter============>\n");
     {
         // All three are asked for in order; a Java null counts as characters
         // that cannot be had. Each obtained one goes back with its own
-        // string when the scope ends, right after the gateway call.
+        // string when the scope ends, right after the gateway call, or at
+        // once when one of them is missing.
         bundle::BorrowedString ipText(env, ip);
         bundle::BorrowedString portText(env, port);
         bundle::BorrowedString typeText(env, type);
-        if (!ipText.ok() || !portText.ok() || !typeText.ok()) {
-            snprintf(reply, ZIVRA_DETECT_REPLY_SIZE, "%s", "{\"Result\":-1,\"FailReason\":\"GetStringUTFChars error\"}");
-            return env->NewStringUTF(reply);
+        had = ipText.ok() && portText.ok() && typeText.ok();
+        if (had) {
+            BRIDGE_LOG("detectIpJni:\tport = %s, ip=%s, type = %s\n", portText.get(), ipText.get(), typeText.get());
+            result = zivra_detectIp(reply, ZIVRA_DETECT_REPLY_SIZE, Number(portText.get()), ipText.get(),
+                                    Number(typeText.get()));
         }
-        BRIDGE_LOG("detectIpJni:\tport = %s, ip=%s, type = %s\n", portText.get(), ipText.get(), typeText.get());
-        result = zivra_detectIp(reply, ZIVRA_DETECT_REPLY_SIZE, Number(portText.get()), ipText.get(),
-                                Number(typeText.get()));
+    }
+    if (!had) {
+        // The texts that were had went back above; only then the fail reply,
+        // with no further line.
+        snprintf(reply, ZIVRA_DETECT_REPLY_SIZE, "%s", "{\"Result\":-1,\"FailReason\":\"GetStringUTFChars error\"}");
+        return env->NewStringUTF(reply);
     }
     if (result == 0) {
         BRIDGE_LOG("detectIpJni: return json = %s   leave============>\n", reply);

@@ -275,6 +275,8 @@ TEST_F(AccessTest, DetectIpConvertsNumbersAndKeepsTheReplyInItsBuffer) {
         EXPECT_EQ(Text(got), c.want);
         EXPECT_EQ(Calls(), c.call.empty() ? Strings{} : Strings{"detectIp(size=256 " + c.call + ")"});
         EXPECT_EQ(ReleasedSince(released), std::vector<size_t>(c.call.empty() ? 2 : 3, c.call.empty() ? 0 : 1));
+        // The reply's Java string comes once every text went back, on both paths.
+        EXPECT_EQ(jni.trace().back(), "NewStringUTF") << c.call;
         Strings lines = {"detectIpJni:\tenter============>\n"};
         if (!c.call.empty()) {
             lines.push_back("detectIpJni:\tport = " + c.port + ", ip=" + c.ip + ", type = " + c.type + "\n");
