@@ -27,7 +27,11 @@ for target in blocks entry; do
   rm -rf "$work" && mkdir -p "$work"
   cp "$root/tests/fuzz/corpus/$target"/* "$work"/
   echo "fuzz_$target: $seconds s"
-  (cd "$build" && "$build/tests/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+  # A reply buffer sized from a count the platform made up is refused, as
+  # by a gateway's heap, rather than mapped and filled (the unit tests'
+  # heap keeps the same limit).
+  (cd "$build" && ASAN_OPTIONS=allocator_may_return_null=1:max_allocation_size_mb=256 \
+    "$build/tests/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
     -print_final_stats=1 "$work" >"$build/fuzz_$target.log" 2>&1)
   rc=$?
   grep -E '^#[0-9]+.*DONE|^stat::(number_of_executed_units|new_units_added)' "$build/fuzz_$target.log"

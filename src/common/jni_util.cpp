@@ -177,6 +177,15 @@ bool BoundedWriter::BackOver(char c) {
     return true;
 }
 
+char *HeapListBuffer(int count, size_t per_item, size_t *size) {
+    const size_t slots = static_cast<size_t>(count > 0 ? count : 0) + 1;
+    *size = 0;
+    if (per_item == 0 || slots > SIZE_MAX / per_item) return nullptr;
+    char *buf = static_cast<char *>(calloc(slots, per_item));
+    if (buf != nullptr) *size = slots * per_item;
+    return buf;
+}
+
 char *HeapText(const char *text, size_t size) {
     char *copy = static_cast<char *>(calloc(size, 1));
     if (copy != nullptr) CopyCut(copy, size, text);

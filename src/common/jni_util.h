@@ -192,6 +192,14 @@ class BoundedWriter {
     size_t pos_;
 };
 
+// A zeroed heap buffer of (count + 1) * per_item bytes for the reply of a
+// list the gateway hands back on its own heap, count being the entries it
+// reports (none below zero). Every entry is listed, so the count is not
+// cut; a count whose size a size_t cannot hold (on the gateway's 32-bit
+// size_t, some 14 million rules) gives null, as an exhausted heap does.
+// `size` receives the bytes taken.
+char *HeapListBuffer(int count, size_t per_item, size_t *size);
+
 // A copy of `text` in a zeroed heap buffer of `size` bytes (at most size - 1
 // bytes kept), for the replies that live on the heap like their lists and
 // are freed with them; null when the heap is exhausted.

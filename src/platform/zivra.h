@@ -683,10 +683,6 @@ int zivra_addTrafficToFlowJni(const char *remoteAddress, const char *remotePort,
 int zivra_deleteTrafficFromFlowJni(const char *remoteAddress, const char *remotePort, int flow);
 int zivra_deleteAllTrafficFromFlowJni(int flow);
 
-/* Most entries or rules a list operation hands back; a count reported
- * above it is read as this many (the caller sizes its reply from it). */
-#define ZIVRA_TRAFFIC_LIST_MAX 4096
-
 /* Mirror and forward rules. */
 typedef struct MirrorRuleRecord {
     char RemoteAddress[256];

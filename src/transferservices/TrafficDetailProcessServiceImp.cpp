@@ -62,8 +62,7 @@ void JoinNames(JNIEnv *env, jobjectArray array, char (&text)[kNamesText]) {
 // The list is the gateway's heap memory, freed here whatever the result. A
 // failure or a null list answers the fail reply; an exhausted heap the
 // empty text. A rule whose three name buffers cannot all be had gives no
-// item. The count is held to 0..ZIVRA_TRAFFIC_LIST_MAX so the buffer size
-// cannot overflow.
+// item. Every rule the gateway reports is listed.
 extern "C" JNIEXPORT jstring JNICALL
 Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHTTPTrafficProcessRuleInfoJni(JNIEnv *env,
                                                                                                           jobject) {
@@ -75,9 +74,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
     if (result != 0 || list == nullptr) {
         reply = bundle::HeapText(FAIL_REPLY, kFailReplySize);
     } else {
-        count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
-        const size_t size = (static_cast<size_t>(count) + 1) * kRuleAllowance;
-        reply = static_cast<char *>(calloc(size, 1));
+        size_t size = 0;
+        reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
             out.Printf("{\"Result\":0,\"List\":[");

@@ -33,9 +33,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficForwardServiceImp_getForwardR
     if (result != 0 || list == nullptr) {
         reply = bundle::HeapText(FAIL_REPLY, kFailReplySize);
     } else {
-        count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
-        const size_t size = (static_cast<size_t>(count) + 1) * kRuleAllowance;
-        reply = static_cast<char *>(calloc(size, 1));
+        size_t size = 0;
+        reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
             out.Printf("{\"Result\":0,\"List\":[");

@@ -133,8 +133,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_setDSCPRemarkBy
 // The flow's traffic, one item per entry of the list the gateway hands
 // back, separated by commas. The list is the gateway's heap memory and is
 // freed here whatever the result; a null list with result 0 is an empty
-// list. The count is held to 0..ZIVRA_TRAFFIC_LIST_MAX, so the buffer size
-// cannot overflow.
+// list. Every entry the gateway reports is listed.
 extern "C" JNIEXPORT jstring JNICALL
 Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getTrafficInfoByFlowJni(JNIEnv *env, jobject,
                                                                                        jint flow) {
@@ -146,9 +145,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getTrafficInfoB
     if (result != 0) {
         reply = bundle::HeapText(FAIL_REPLY, kFailReplySize);
     } else {
-        count = bundle::ClampCount(count, ZIVRA_TRAFFIC_LIST_MAX);
-        const size_t size = (static_cast<size_t>(count) + 1) * kTrafficItemAllowance;
-        reply = static_cast<char *>(calloc(size, 1));
+        size_t size = 0;
+        reply = bundle::HeapListBuffer(count, kTrafficItemAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
             out.Printf("{\"Result\":0,\"List\":[");

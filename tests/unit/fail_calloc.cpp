@@ -15,6 +15,7 @@ const void *callers_seen[64];
 
 extern "C" void *__libc_calloc(size_t n, size_t size);
 extern "C" void *calloc(size_t n, size_t size) noexcept {
+    if (size != 0 && n > kTestHeapLimit / size) return nullptr;
     const size_t k = made.fetch_add(1, std::memory_order_relaxed);
     if (k < 64) callers_seen[k] = __builtin_return_address(0);
     int left = passes_left.load(std::memory_order_relaxed);
@@ -35,6 +36,13 @@ bool TakeCallocCallers(std::vector<const void *> *callers) {
     return true;
 }
 #else
+#if defined(__SANITIZE_ADDRESS__)
+// The same heap limit, as a null result rather than a report.
+extern "C" const char *__asan_default_options() {
+    return "allocator_may_return_null=1:max_allocation_size_mb=256";
+}
+static_assert(kTestHeapLimit == size_t{256} << 20, "keep max_allocation_size_mb in step");
+#endif
 // The sanitizers' allocators keep calloc to themselves.
 void FailCallocAfter(int) {}
 bool ArmedCallocFailureHandedOut() { return false; }

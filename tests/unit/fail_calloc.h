@@ -6,7 +6,14 @@
 #ifndef BUNDLE_TESTS_FAIL_CALLOC_H
 #define BUNDLE_TESTS_FAIL_CALLOC_H
 
+#include <cstddef>
 #include <vector>
+
+// The largest block the test binary's heap hands out, like a gateway's
+// heap that has no block of a gigabyte: a reply buffer sized from a count
+// the platform made up is refused, not mapped and filled for minutes.
+// Under AddressSanitizer its own allocator keeps the same limit.
+constexpr size_t kTestHeapLimit = size_t{256} << 20;
 
 // Lets `passes` callocs succeed and fails the next one.
 void FailCallocAfter(int passes);

@@ -13,8 +13,9 @@ operation has is spoilt in full:
   uint32_t / uint64_t *x   fill bytes
   char **x            a long heap text of fill bytes, or none
   T **x               a heap table of as many records as the count says
-                      (held to the heap lists' maximum, the capacity being
-                      one record), or none; without a count, one record
+                      (see hostile::Table for a count past any heap; the
+                      capacity being one record), or none; without a count,
+                      one record
 
 A bare `char *` output without a size is refused: give the parameter its
 array form in the header, so that the hostile platform knows the buffer.
@@ -38,7 +39,7 @@ CAPACITY = {
     'zivra_getWLANHostInfo': 'count > 0 ? count : ZIVRA_WLAN_HOSTS',
     'zivra_getWLANNeighbor': 'ZIVRA_WLAN_NEIGHBORS',
 }
-HEAP_LIST_MAX = 'ZIVRA_TRAFFIC_LIST_MAX'
+HEAP_LIST_MAX = 'kHeapListMax'
 
 DECL = re.compile(r'\bint\s+(zivra_\w+|checkInterfaceFormat)\s*\(([^;]*?)\)\s*;', re.S)
 ARRAY = re.compile(r'^(.*?)\b(\w+)\s*\[([^\]]+)\]$')

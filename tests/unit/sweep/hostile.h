@@ -76,6 +76,13 @@ inline void Text(char **p) {
     (*p)[kLongText] = '\0';
 }
 
+// A count of heap records past this is one whose reply the bridge cannot
+// have a buffer for (the test binary's heap refuses blocks above
+// kTestHeapLimit, and on the gateway its size is past a 32-bit size_t):
+// the bridge must never read such a table, so a table of this many
+// records stands in for it.
+constexpr long kHeapListMax = 4096;
+
 // As many records as the reported count (at most `max`): a block of
 // exactly that size, so that reading one record more is caught.
 template <class T>

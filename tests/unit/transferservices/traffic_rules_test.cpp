@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "bridge_test.h"
 #include "com_korvanta_nestrova_transferservices_StaticLayer3ForwardingConfigServiceImp.h"
@@ -153,6 +154,44 @@ TEST_F(TrafficRulesTest, HttpRuleList) {
         EXPECT_EQ(got, c.want);
         EXPECT_EQ(Lines(), AtLevel2({"\r\ngetHTTPTrafficProcessRuleInfoJni enter ==========>",
                                      "\r\ngetHTTPTrafficProcessRuleInfoJni: return json = " + c.want + " leave ==========>\n"}));
+    }
+}
+
+// The gateway's own heap lists: every entry it reports is listed, past any
+// table size; a count whose reply no heap can hold answers the empty text,
+// its list never read (so a one-record list stands in for it).
+template <class T>
+std::function<int(T **, int *)> ListOf(int n) {
+    return [n](T **list, int *count) {
+        const int k = n == INT_MAX ? 1 : n;
+        *list = static_cast<T *>(calloc(static_cast<size_t>(k), sizeof(T)));
+        for (int i = 0; i < k; ++i) (*list)[i].RemoteAddress[0] = 'a';
+        return *count = n, 0;
+    };
+}
+
+TEST_F(TrafficRulesTest, HeapListsListEveryEntryReported) {
+    const struct { const char *name; std::function<jstring()> call; std::function<void(int)> script; } lists[] = {
+        {"flow traffic", [&] { return QOS(getTrafficInfoByFlowJni)(env(), self(), 1); }, [](int n) {
+             auto l = ListOf<FlowTrafficEntry>(n);
+             ZSIM_SCRIPT(zivra_getTrafficInfoByFlowJni, [l](FlowTrafficEntry **list, int, int *count) { return l(list, count); }); }},
+        {"mirror", [&] { return TS(TrafficMirrorServiceImp, getMirroRuleInfoJni)(env(), self()); },
+         [](int n) { ZSIM_SCRIPT(zivra_getMirroRuleInfoJni, ListOf<MirrorRuleRecord>(n)); }},
+        {"forward", [&] { return TS(TrafficForwardServiceImp, getForwardRuleInfoJni)(env(), self()); },
+         [](int n) { ZSIM_SCRIPT(zivra_getForwardRuleInfoJni, ListOf<ForwardRuleRecord>(n)); }},
+        {"HTTP", [&] { return HTTP(getHTTPTrafficProcessRuleInfoJni)(env(), self()); },
+         [](int n) { ZSIM_SCRIPT(zivra_getHTTPTrafficProcessRuleInfoJni, ListOf<HTTPProcessRuleRecord>(n)); }},
+    };
+    for (const auto &l : lists) {
+        for (int count : {4097, INT_MAX}) {
+            zsim::Reset();
+            l.script(count);
+            const std::string got = Text(l.call());
+            size_t items = 0;
+            for (size_t at = got.find("{\"RemoteAddress\":\"a\""); at != std::string::npos; at = got.find("{\"Rem", at + 1)) ++items;
+            EXPECT_EQ(items, count == INT_MAX ? 0u : 4097u) << l.name << " " << count;
+            EXPECT_EQ(got.empty() ? "" : got.substr(got.size() - 3), count == INT_MAX ? "" : "}]}") << l.name << " " << count;
+        }
     }
 }
 
