@@ -5,7 +5,10 @@
 #  - it needs only the platform library and the C library (and the target's
 #    dynamic loader, should the C runtime ask for it);
 #  - it exports only the JNI entry points and the two globals, and takes from
-#    outside only the platform's operations and the C library.
+#    outside only the platform's operations and the C library;
+#  - the newest C library symbol version it needs (the oldest glibc the
+#    gateway may run) is printed with the symbols that need it, and may not
+#    pass the recorded floor below.
 # The code is the one the MIPS unit tests run (same build folder and type).
 #
 # usage: scripts/ship.sh        (BUILD_DIR and SHIP_DIR override the folders)
@@ -14,6 +17,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 out=${SHIP_DIR:-$build/ship}
 mips=$build/mips
+
+# The oldest glibc the gateway's firmware may have for this library to load:
+# the newest symbol version the library takes from the C library. It is 2.17
+# for clock_gettime (the device uptime reads the monotonic clock), which the
+# C library itself has carried only since 2.17; the rest is older (2.7 for
+# the C99 sscanf of MAC texts, 2.3.4 for the fortified string and format
+# checks). Integrators are told this floor in the README ("Shipping to the
+# gateway"). A change that needs a newer symbol fails here: avoid the symbol
+# if the gateway's C library may be older, or, once the firmware is known to
+# carry the newer glibc, raise this value and the README's figure together.
+glibc_floor=2.17
 
 "$root/scripts/setup.sh"
 cmake -S "$root" -B "$mips" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mips-linux-gnu.cmake" >/dev/null
@@ -60,6 +74,21 @@ imported=$(awk '$7 == "UND" && $5 != "WEAK" {print $8}' <<<"$syms" \
   | grep -v -E '^(zivra_[A-Za-z0-9_]+|checkInterfaceFormat|[A-Za-z0-9_]+@GLIBC_[0-9.]+( \([0-9]+\))?)$' || true)
 [ -z "$imported" ] || bad "takes symbols from outside the platform and the C library: $imported"
 entries=$(awk '$7 != "UND" && $8 ~ /^Java_/' <<<"$syms" | wc -l)
+
+# The C library versions the loader will insist on (the version needs), the
+# newest of them, and the symbols that carry it.
+versions=$("$readelf" -V -W "$lib" | sed -n '/^Version needs section/,$s/.*Name: GLIBC_\([0-9.]*\) .*/\1/p' | sort -uV)
+glibc=$(tail -n 1 <<<"$versions")
+if [ -z "$glibc" ]; then
+  bad "names no glibc symbol version"
+else
+  floor_syms=$(awk -v v="@GLIBC_$glibc" '$7 == "UND" && substr($8, length($8) - length(v) + 1) == v {print $8}' <<<"$syms" \
+    | sort -u | paste -sd, - | sed 's/,/, /g')
+  echo "ship: needs glibc $glibc or newer (${floor_syms:-no symbol names it})"
+  newest=$(printf '%s\n' "$glibc_floor" "$glibc" | sort -V | tail -n 1)
+  [ "$newest" = "$glibc_floor" ] \
+    || bad "needs glibc $glibc (${floor_syms:-?}), newer than the recorded floor $glibc_floor (glibc_floor in scripts/ship.sh)"
+fi
 
 [ "$fail" -eq 0 ] || exit 1
 echo "ship: $lib ($(stat -c %s "$lib") bytes, $entries entry points)"

@@ -5,6 +5,8 @@
 # Output: one line "C <class>" per class, then "M <method>(<type> <name>, ...)"
 # for each of its native methods, in declaration order.
 file(GLOB_RECURSE sources RELATIVE "${JAVA_DIR}" "${JAVA_DIR}/*.java")
+# Package descriptions are no classes.
+list(FILTER sources EXCLUDE REGEX "(^|/)package-info\\.java$")
 list(SORT sources)
 set(ws "[ \t\r\n]")
 set(text "")
