@@ -5,7 +5,8 @@
 
 #include <stdlib.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_accessservices_HttpUploadDiagnosticsServiceImp_startHttpUploadDiagnosticsJni(

@@ -8,7 +8,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 namespace {
 

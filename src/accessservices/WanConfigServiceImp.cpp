@@ -3,7 +3,8 @@
 // gateway as the JVM's own characters, in the gateway's format.
 #include "com_korvanta_nestrova_accessservices_WanConfigServiceImp.h"
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_accessservices_WanConfigServiceImp_addWANIfJni(JNIEnv *env, jobject, jstring text1,

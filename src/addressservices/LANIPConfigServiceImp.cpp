@@ -4,7 +4,8 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 namespace {
 constexpr size_t kAddressSize = 20;  // dotted texts: at most 18 characters kept

@@ -5,7 +5,7 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/log.h"
 
 namespace {
 constexpr size_t kDhcpReplySize = 160;

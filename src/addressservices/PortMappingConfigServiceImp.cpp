@@ -3,7 +3,8 @@
 // is the gateway's; they are passed through unchecked and in order.
 #include "com_korvanta_nestrova_addressservices_PortMappingConfigServiceImp.h"
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_addressservices_PortMappingConfigServiceImp_addPortMappingJni(JNIEnv *env, jobject,

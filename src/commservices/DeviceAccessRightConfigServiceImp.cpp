@@ -9,7 +9,8 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_commservices_DeviceAccessRightConfigServiceImp_setSambaRightJni(JNIEnv *, jobject,

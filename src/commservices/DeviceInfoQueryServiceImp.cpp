@@ -9,7 +9,7 @@
 #include <time.h>
 
 #include "common/cpu_percent.h"
-#include "common/jni_util.h"
+#include "common/log.h"
 
 namespace {
 

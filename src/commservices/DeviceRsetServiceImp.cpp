@@ -2,7 +2,7 @@
 // hands the gateway's reset to the platform.
 #include "com_korvanta_nestrova_commservices_DeviceRsetServiceImp.h"
 
-#include "common/jni_util.h"
+#include "common/log.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_commservices_DeviceRsetServiceImp_resetJni(JNIEnv *, jobject) {

@@ -6,7 +6,7 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/log.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/log.h"
 
 namespace {
 // The counter reply needs up to 136 characters (two 64-bit counters of 20

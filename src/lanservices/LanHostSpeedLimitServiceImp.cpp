@@ -5,7 +5,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
+#include "common/mac_table.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_lanservices_LanHostSpeedLimitServiceImp_setLANHostSpeedLimitJni(

@@ -5,7 +5,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
+#include "common/mac_table.h"
 
 namespace {
 // The longest reply, two speeds of 11 characters each, is 63 characters.

@@ -9,7 +9,9 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
+#include "common/mac_table.h"
 
 namespace {
 

@@ -13,7 +13,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/log.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANSSIDAdvertisementJni(JNIEnv *, jobject,

@@ -4,7 +4,7 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/log.h"
 
 namespace {
 // The gateway writes at most 256 bytes; one more byte that it never sees

@@ -8,7 +8,10 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/list_reply.h"
+#include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 

@@ -6,7 +6,10 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/list_reply.h"
+#include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 

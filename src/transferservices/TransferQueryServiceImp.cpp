@@ -5,7 +5,9 @@
 
 #include <string.h>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/list_reply.h"
+#include "common/log.h"
 
 namespace {
 

@@ -6,7 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "common/jni_util.h"
+#include "common/java_args.h"
+#include "common/list_reply.h"
+#include "common/mac_table.h"
 #include "fake_jni.h"
 #include "fuzz_input.h"
 
