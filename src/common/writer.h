@@ -22,6 +22,14 @@ inline void CopyText(char (&buf)[N], const char *text) {
     CopyText(buf, N, text);
 }
 
+// A fixed reply (a literal) copied whole into its buffer: the compiler
+// refuses a reply that would not fit with its NUL.
+template <size_t N, size_t M>
+inline void CopyWhole(char (&buf)[N], const char (&reply)[M]) {
+    static_assert(M <= N, "the reply does not fit its buffer");
+    CopyText(buf, N, reply);
+}
+
 // Formatted writer over a buffer of `capacity` bytes, each Printf appending
 // what snprintf(text() + pos(), capacity - pos(), ...) would write: the text
 // is cut at the last byte, which stays a NUL, and pos() never passes it.
