@@ -3,10 +3,10 @@
 // bandwidth, counters), the PON interface and the uplink counters.
 #include "com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -17,7 +17,11 @@ namespace {
 // no NUL of its own still ends inside the buffer.
 constexpr size_t kListSize = ZIVRA_WAN_LIST_SIZE + 1;
 constexpr size_t kWanReplySize = ZIVRA_WAN_REPLY_SIZE + 1;
-constexpr size_t kCounterReplySize = 80;  // longest counter reply: 74 characters
+constexpr size_t kCounterReplySize = 80;
+#define WAN_COUNTERS "{\"Result\":0,\"UsStats\":%llu,\"DsStats\":%llu}"
+#define UPLINK_COUNTERS "{\"Result\":0,\"UsStats\":%lu,\"DsStats\":%lu}"
+static_assert(bundle::LongestText(WAN_COUNTERS) < kCounterReplySize, "WAN counter reply cut");
+static_assert(bundle::LongestText(UPLINK_COUNTERS) < kCounterReplySize, "uplink counter reply cut");
 
 // PON replies: "{"Result":0," (12 characters) and the gateway's fragment,
 // read within its own size thanks to the zero byte after it.
@@ -26,8 +30,9 @@ constexpr size_t kPhyFragmentSize = ZIVRA_PON_PHY_SIZE + 1;
 constexpr size_t kPhyReplySize = 170;
 constexpr size_t kRegisterFragmentSize = ZIVRA_PON_REGISTER_SIZE + 1;
 constexpr size_t kRegisterReplySize = 64;
-static_assert(kPrefixLength + ZIVRA_PON_PHY_SIZE < kPhyReplySize, "PON state reply cut");
-static_assert(kPrefixLength + ZIVRA_PON_REGISTER_SIZE < kRegisterReplySize, "PON registration reply cut");
+static_assert(bundle::LongestText("{\"Result\":0,%s", {ZIVRA_PON_PHY_SIZE}) < kPhyReplySize, "PON state reply cut");
+static_assert(bundle::LongestText("{\"Result\":0,%s", {ZIVRA_PON_REGISTER_SIZE}) < kRegisterReplySize,
+              "PON registration reply cut");
 
 // The connection details, keys in the order Java reads them (not the order
 // of the records): ConnectionTrigger sits between the IPv4 and the IPv6
@@ -59,15 +64,15 @@ constexpr size_t kInfoReplySize = kInfoLongest + 1;
 // A reply the gateway writes whole: kept on success, replaced by the fail
 // reply (within `size` - 1 characters) otherwise.
 void KeepOrFail(int result, char *reply, size_t size) {
-    if (result != 0) snprintf(reply, size, "%s", "{\"Result\":-1}");
+    if (result != 0) bundle::CopyText(reply, size, "{\"Result\":-1}");
 }
 
 // A PON reply: the Result member, then the gateway's fragment as written.
 void PonReply(int result, const char *fragment, char *reply, size_t size) {
     if (result == 0) {
-        snprintf(reply, size, "{\"Result\":0,%s", fragment);
+        bundle::BoundedWriter(reply, size).Printf("{\"Result\":0,%s", fragment);
     } else {
-        snprintf(reply, size, "%s", "{\"Result\":-1}");
+        bundle::CopyText(reply, size, "{\"Result\":-1}");
     }
 }
 
@@ -126,10 +131,10 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfStat
     uint64_t ds = 0;
     memset(reply, 0, sizeof reply);
     if (zivra_getWANIfStats(wanIndex, &us, &ds) == 0) {
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"UsStats\":%llu,\"DsStats\":%llu}",
-                 static_cast<unsigned long long>(us), static_cast<unsigned long long>(ds));
+        bundle::BoundedWriter(reply).Printf(WAN_COUNTERS, static_cast<unsigned long long>(us),
+                                            static_cast<unsigned long long>(ds));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1}");
+        bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
     BRIDGE_LOG("getWANIfStatsJni: return json = %s   leave============>\n", reply);
     return env->NewStringUTF(reply);
@@ -149,7 +154,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfInfo
     BRIDGE_LOG("getWANIfInfoJni  enter============>\n");
 
     if (zivra_getWANIfInfo(wanIndex, &c, &v4, &v6) == 0) {
-        snprintf(reply, sizeof reply, WAN_INFO, FIELD(c.LanInterface), FIELD(c.VLANMode), FIELD(c.VLANIDMark),
+        bundle::BoundedWriter(reply).Printf(WAN_INFO, FIELD(c.LanInterface), FIELD(c.VLANMode), FIELD(c.VLANIDMark),
                  FIELD(c.Dot1pMark), FIELD(c.MulticastVlan), FIELD(c.LanInterfaceDHCPEnable), FIELD(c.IPMode),
                  FIELD(c.ConnectionType), FIELD(c.NATEnabled), FIELD(c.Username), FIELD(v4.AddressingType),
                  FIELD(v4.ExternalIPAddress), FIELD(v4.SubnetMask), FIELD(v4.DefaultGateway),
@@ -160,7 +165,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfInfo
                  FIELD(v6.IPv6DsliteEnable), FIELD(v6.IPv6AftrMode), FIELD(v6.IPv6AftrAddress),
                  FIELD(c.ServiceList));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1}");
+        bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
     BRIDGE_LOG("getWANIfInfoJni: return json = %s   leave============>\n", reply);
     return env->NewStringUTF(reply);
@@ -196,10 +201,10 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getUplinkIfS
     uint32_t ds = 0;
     memset(reply, 0, sizeof reply);
     if (zivra_getUplinkIfStats(&us, &ds) == 0) {
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"UsStats\":%lu,\"DsStats\":%lu}",
-                 static_cast<unsigned long>(us), static_cast<unsigned long>(ds));
+        bundle::BoundedWriter(reply).Printf(UPLINK_COUNTERS, static_cast<unsigned long>(us),
+                                            static_cast<unsigned long>(ds));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1}");
+        bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
     // Labelled with the name this line has always carried on the gateway.
     BRIDGE_LOG("wanGetIfStatsJni: return json = %s  leave============>\n", reply);

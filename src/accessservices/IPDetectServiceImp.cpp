@@ -4,12 +4,12 @@
 #include "com_korvanta_nestrova_accessservices_IPDetectServiceImp.h"
 
 #include <limits.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -55,13 +55,13 @@ Java_com_korvanta_nestrova_accessservices_IPDetectServiceImp_detectIpJni(JNIEnv 
     if (!had) {
         // The texts that were had went back above; only then the fail reply,
         // with no further line.
-        snprintf(reply, ZIVRA_DETECT_REPLY_SIZE, "%s", "{\"Result\":-1,\"FailReason\":\"GetStringUTFChars error\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"GetStringUTFChars error\"}");
         return env->NewStringUTF(reply);
     }
     if (result == 0) {
         BRIDGE_LOG("detectIpJni: return json = %s   leave============>\n", reply);
     } else {
-        snprintf(reply, ZIVRA_DETECT_REPLY_SIZE, "%s", "{\"Result\":-1,\"FailReason\":\"IPdetect fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"IPdetect fail\"}");
     }
     const jstring out = env->NewStringUTF(reply);
     BRIDGE_LOG("detectIpJni:\tleave============>\n");

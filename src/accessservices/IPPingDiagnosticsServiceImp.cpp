@@ -2,11 +2,11 @@
 // starts a ping run on the gateway and fetches the result the gateway holds.
 #include "com_korvanta_nestrova_accessservices_IPPingDiagnosticsServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 constexpr size_t kHostSize = 256;    // keeps 255 bytes of the host
@@ -32,10 +32,10 @@ Java_com_korvanta_nestrova_accessservices_IPPingDiagnosticsServiceImp_startIPPin
         // the scope, and there is no leave line.
         if (!h.ok()) return -1;
         // Longer hosts are cut to 255 bytes, longer second texts to 1023.
-        snprintf(hostText, sizeof hostText, "%.*s", static_cast<int>(sizeof hostText - 1), h.get());
+        bundle::CopyText(hostText, h.get());
         h.Release();
         // No second text (a Java null included) is no error: it stays empty.
-        if (x.ok()) snprintf(extraText, sizeof extraText, "%.*s", static_cast<int>(sizeof extraText - 1), x.get());
+        if (x.ok()) bundle::CopyText(extraText, x.get());
     }
     // Checked only once both texts are copied and released.
     if (number >= 1 && number <= 99 && hostText[0] != '\0') {

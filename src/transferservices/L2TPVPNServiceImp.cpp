@@ -4,16 +4,20 @@
 // whose traffic goes through it.
 #include "com_korvanta_nestrova_transferservices_L2TPVPNServiceImp.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
 constexpr size_t kReplySize = 256;
+// The longest reply of the 256-byte buffer; the others hold no number or
+// an empty text.
+#define STATUS_REPLY "{\"Result\":0, \"Status\":%d}"
+static_assert(bundle::LongestText(STATUS_REPLY) < kReplySize, "status reply cut");
 
 // Packs the destination array into the record: the count is the array's
 // length, cut to the record's 255 slots (the elements past them are never
@@ -29,7 +33,7 @@ const VpnDestIPList *FillDestList(JNIEnv *env, jobjectArray destinations, VpnDes
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
         char *slot = list->DestIP[i];
         slot[0] = '\0';
-        if (chars.ok()) snprintf(slot, ZIVRA_VPN_DEST_WIDTH, "%.*s", ZIVRA_VPN_DEST_WIDTH - 1, chars.get());
+        if (chars.ok()) bundle::CopyText(slot, ZIVRA_VPN_DEST_WIDTH, chars.get());
     }
     return list;
 }
@@ -54,7 +58,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_com_korvanta_nestrova_transferservices
     bundle::BorrowedString t3(env, text3);
     if (t1.ok() && t2.ok() && t3.ok()) {
         zivra_vpnOnJni(t1.get(), t2.get(), t3.get());  // its result says nothing to Java
-        snprintf(reply, sizeof reply, "{\"Result\":%d}", 0);
+        bundle::BoundedWriter(reply).Printf("{\"Result\":%d}", 0);
     } else {
         // A Java null too. The gateway is not called, and Java gets the
         // empty reply as an empty String (not null).
@@ -81,7 +85,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_com_korvanta_nestrova_transferservices
     // null text itself. Java hears {"Result":0} in every case.
     bundle::BorrowedString t(env, text);
     zivra_vpnOffJni(t.get());  // its result says nothing to Java
-    snprintf(reply, sizeof reply, "{\"Result\":%d}", 0);
+    bundle::BoundedWriter(reply).Printf("{\"Result\":%d}", 0);
     jstring out = env->NewStringUTF(reply);
     t.Release();
 
@@ -96,7 +100,7 @@ Java_com_korvanta_nestrova_transferservices_L2TPVPNServiceImp_getVpnStatCmdJni(J
     BRIDGE_LOG("getVpnStatCmdJni: enter============>\n");
 
     const int status = zivra_getVpnStatCmdJni();
-    snprintf(reply, sizeof reply, "{\"Result\":0, \"Status\":%d}", status);
+    bundle::BoundedWriter(reply).Printf(STATUS_REPLY, status);
     jstring out = env->NewStringUTF(reply);
 
     BRIDGE_LOG("getVpnStatCmdJni: return json = %s leave ============>\n", reply);
@@ -118,7 +122,7 @@ Java_com_korvanta_nestrova_transferservices_L2TPVPNServiceImp_getConnectedIpList
         BRIDGE_LOG("getConnectedIpListJni: return %s leave============>\n", text);
         free(text);
     } else {
-        snprintf(reply, sizeof reply, "{\"Result\":0, \"ips\":[%s]}", "");
+        bundle::BoundedWriter(reply).Printf("{\"Result\":0, \"ips\":[%s]}", "");
         out = env->NewStringUTF(reply);
         BRIDGE_LOG("getConnectedIpListJni: return %s leave============>\n", reply);
     }

@@ -3,11 +3,11 @@
 // add goes to the gateway as a whole record, by value.
 #include "com_korvanta_nestrova_transferservices_StaticLayer3ForwardingConfigServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -29,10 +29,10 @@ void ReleaseInOrder(bundle::BorrowedString (&texts)[N]) {
 }
 
 // Copies a text into a record field keeping at most the field's size less
-// one characters; the precision shows the compiler the cut is meant.
+// one characters.
 template <size_t N>
 void CopyField(char (&field)[N], const char *text) {
-    snprintf(field, N, "%.*s", static_cast<int>(N - 1), text);
+    bundle::CopyText(field, text);
 }
 
 }  // namespace

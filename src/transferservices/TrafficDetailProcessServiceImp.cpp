@@ -4,7 +4,6 @@
 // headers concerned and the bundle that installed the rule.
 #include "com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 

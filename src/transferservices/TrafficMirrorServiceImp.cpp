@@ -3,7 +3,6 @@
 // address and port: list, add, delete one, delete all.
 #include "com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 
 #include "common/java_args.h"

@@ -8,7 +8,6 @@
 // destination slot above the count included, is then defined and empty.
 #include "com_korvanta_nestrova_transferservices_TrafficMonitoringConfigServiceImp.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 
 #include "common/java_args.h"
@@ -21,7 +20,7 @@ namespace {
 constexpr size_t kFailReplySize = 100;
 constexpr size_t kListReply = 30720;
 // Destinations and bundle names keep at most 255 characters of their 256 bytes.
-constexpr int kKeptChars = MONITORING_DEST_SIZE - 1;
+static_assert(MONITORING_DEST_SIZE == 256 && sizeof(MonitoringDestRecord::BundleName) == 256, "kept characters");
 
 #define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
@@ -64,9 +63,9 @@ void FillRecord(JNIEnv *env, MonitoringDestRecord *record, jobjectArray dests, c
     for (int i = 0; i < count; ++i) {
         bundle::ScopedLocalRef element(env, dests, i);
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
-        if (chars.ok()) snprintf(record->Dest[i], sizeof record->Dest[i], "%.*s", kKeptChars, chars.get());
+        if (chars.ok()) bundle::CopyText(record->Dest[i], chars.get());
     }
-    snprintf(record->BundleName, sizeof record->BundleName, "%.*s", kKeptChars, name);
+    bundle::CopyText(record->BundleName, name);
 }
 
 }  // namespace

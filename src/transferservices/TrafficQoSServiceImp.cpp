@@ -5,7 +5,6 @@
 #include "com_korvanta_nestrova_transferservices_TrafficQoSServiceImp.h"
 
 #include <limits.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -29,8 +28,9 @@ constexpr size_t kTrafficItemAllowance = 256;
 
 // The pair queries print each value within its 32-byte buffer, so a value
 // that fills the buffer with no NUL is never read past: the longest success
-// reply is 37 + 2 * 32 characters, well within the 256 bytes.
-static_assert(sizeof("{\"Result\":0,\"UsStats\":,\"DsStats\":}") - 1 + 2 * kValueSize < kPairReply,
+// reply, the speed limits', is 39 + 2 * 32 characters, well within the 256 bytes.
+static_assert(bundle::LongestText("{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", {kValueSize, kValueSize}) <
+                  kPairReply,
               "pair reply buffer too small");
 
 // A heap copy of the fail reply in its 100-byte buffer; null when the heap
@@ -47,9 +47,9 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getStatsByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetStatsByFlowJni enter ==========>\n");
     if (zivra_getStatsByFlowJni(up, down, flow) == 0) {
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", FIELD(up), FIELD(down));
+        bundle::BoundedWriter(reply).Printf("{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", FIELD(up), FIELD(down));
     } else {
-        snprintf(reply, sizeof reply, "%s", FAIL_REPLY);
+        bundle::CopyWhole(reply, FAIL_REPLY);
     }
     BRIDGE_LOG("\r\ngetStatsByFlowJni: return json = %s leave ============>\n", reply);
     return env->NewStringUTF(reply);
@@ -66,10 +66,10 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedLimitBy
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedLimitByFlowJni enter ==========>\n");
     if (zivra_getSpeedLimitByFlowJni(up, down, flow) == 0) {
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", FIELD(up),
-                 FIELD(down));
+        bundle::BoundedWriter(reply).Printf("{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", FIELD(up),
+                                            FIELD(down));
     } else {
-        snprintf(reply, sizeof reply, "%s", FAIL_REPLY);
+        bundle::CopyWhole(reply, FAIL_REPLY);
     }
     BRIDGE_LOG("\r\ngetSpeedLimitByFlowJni: return json = %s leave ============>\n", reply);
     return env->NewStringUTF(reply);
@@ -86,9 +86,9 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedByFlowJni enter ==========>\n");
     if (zivra_getSpeedByFlowJni(up, down, flow) == 0) {
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", FIELD(up), FIELD(down));
+        bundle::BoundedWriter(reply).Printf("{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", FIELD(up), FIELD(down));
     } else {
-        snprintf(reply, sizeof reply, "%s", FAIL_REPLY);
+        bundle::CopyWhole(reply, FAIL_REPLY);
     }
     BRIDGE_LOG("\r\ngetSpeedByFlowJni: return json = %s leave ============>\n", reply);
     return env->NewStringUTF(reply);

@@ -2,11 +2,11 @@
 // sets and clears the VLAN binding of a LAN interface named by Java.
 #include "com_korvanta_nestrova_transferservices_VLANBindConfigServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 constexpr size_t kBindSize = 210;  // binding buffer; at most 208 characters kept
@@ -27,9 +27,8 @@ extern "C" JNIEXPORT jint JNICALL Java_com_korvanta_nestrova_transferservices_VL
         BRIDGE_LOG("setVLANBindJni: Get jstring fail leave============>\n");
         return -1;
     }
-    // Size argument 209: at most 208 characters of the binding are kept,
-    // and the precision tells the compiler the cut is meant.
-    snprintf(binding, kBindSize - 1, "%.*s", static_cast<int>(kBindSize - 2), text.get());
+    // Size argument 209: at most 208 characters of the binding are kept.
+    bundle::CopyText(binding, kBindSize - 1, text.get());
     text.Release();
 
     const int r = checkInterfaceFormat(name.get(), &index);

@@ -2,12 +2,12 @@
 // the gateway's analogue telephone (POTS) lines with number and status.
 #include "com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/list_reply.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -17,9 +17,8 @@ namespace {
 // the widest index) is far below that.
 constexpr size_t kLineAllowance = 256;
 #define POTS_ITEM "{\"POTSIndex\":%d,\"PhoneNumber\":\"%.*s\",\"LineStatus\":\"%.*s\"},"
-// Template less its "%d" and two "%.*s", plus the widest int and both fields.
-static_assert((sizeof(POTS_ITEM) - 1) - 2 - 8 + 11 + sizeof(POTSLineRecord::PhoneNumber) +
-                      sizeof(POTSLineRecord::LineStatus) <=
+#define POTS_HEADER "{\"Result\":0,\"POTSNum\":%d,\"Info\":["
+static_assert(bundle::LongestText(POTS_ITEM, {sizeof(POTSLineRecord::PhoneNumber), sizeof(POTSLineRecord::LineStatus)}) <=
                   kLineAllowance,
               "POTS item allowance");
 
@@ -41,7 +40,8 @@ Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni(J
         reply.Fail();
     } else {
         char header[48];
-        (void)snprintf(header, sizeof header, "{\"Result\":0,\"POTSNum\":%d,\"Info\":[", count);  // at most 32
+        static_assert(bundle::LongestText(POTS_HEADER) < sizeof header, "POTS header cut");
+        bundle::BoundedWriter(header).Printf(POTS_HEADER, count);
         reply.Open(header);
         for (int i = 0; i < count; ++i) {
             reply.Item(POTS_ITEM, static_cast<int>(lines[i].POTSIndex), FIELD(lines[i].PhoneNumber),

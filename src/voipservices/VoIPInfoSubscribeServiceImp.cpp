@@ -4,11 +4,11 @@
 // call.
 #include "com_korvanta_nestrova_voipservices_VoIPInfoSubscribeServiceImp.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -27,9 +27,9 @@ bool FillSubscription(JNIEnv *env, VoIPEventSubscription &record, const char *bu
         bundle::BorrowedString name(env, static_cast<jstring>(element.get()));
         if (!name.ok()) return false;
         // Longer names are cut to the slot's 255 characters on purpose.
-        (void)snprintf(record.EventNames[i], VOIP_TEXT_SIZE, "%.*s", VOIP_TEXT_SIZE - 1, name.get());
+        bundle::CopyText(record.EventNames[i], name.get());
     }
-    (void)snprintf(record.Bcon, VOIP_TEXT_SIZE, "%.*s", VOIP_TEXT_SIZE - 1, bundleName);
+    bundle::CopyText(record.Bcon, bundleName);
     return true;
 }
 
