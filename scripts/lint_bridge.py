@@ -11,6 +11,11 @@ database):
   field-bound  A text field of a platform record is printed with a precision
                (%.*s and the field's size), never a bare %s: the platform may
                fill a field to its last byte with no NUL.
+  own-writer   Replies and texts are formatted by the bridge's own writer
+               (BoundedWriter, ListReply::Item, CopyText), never by the C
+               library's snprintf family, and a format handed to the writer
+               holds only the conversions it does (%%, %s, %.Ns, %.*s, and
+               %d, %i, %u with no length, l or ll).
 
 usage: lint_bridge.py BUILD_DIR FILE...     exit 1 on any finding
        lint_bridge.py --buffers BUILD_DIR FILE...
@@ -31,6 +36,9 @@ JNI_TAKE_GIVE = {
     'GetStringUTFChars', 'ReleaseStringUTFChars', 'GetObjectArrayElement', 'DeleteLocalRef',
     'GetByteArrayElements', 'ReleaseByteArrayElements',
 }
+LIBC_FORMAT = {'snprintf', 'sprintf', 'vsnprintf', 'vsprintf'}
+WRITER_CALLS = {'Printf', 'VPrintf', 'Item'}
+WRITER_CONVERSION = re.compile(r'^%(%|(\.(\*|\d+))?s|(ll|l)?[diu])$')
 CONVERSION = re.compile(r'%[-+ #0]*(\*|\d+)?(\.(\*|\d*))?(hh|h|ll|l|j|z|t|L)?([diouxXeEfFgGaAcspn%])')
 PASS_THROUGH = {ci.CursorKind.UNEXPOSED_EXPR, ci.CursorKind.PAREN_EXPR}
 
@@ -88,14 +96,23 @@ def format_of(arg):
     return c.spelling
 
 
+def writer_does(m):
+    """Whether the bridge's writer does this conversion itself."""
+    return WRITER_CONVERSION.match(m.group(0)) is not None
+
+
 def check_call(call, findings, where):
     args = list(call.get_arguments())
+    if call.spelling in LIBC_FORMAT:
+        findings.add((where, 'own-writer', '%s: write through bundle::BoundedWriter or bundle::CopyText' % call.spelling))
     for k, a in enumerate(args):
         fmt = format_of(a)
         if fmt is None or '%' not in fmt:
             continue
         i = k + 1
         for m in CONVERSION.finditer(fmt):
+            if call.spelling in WRITER_CALLS and not writer_does(m):
+                findings.add((where, 'own-writer', "'%s' is no conversion the bridge's writer does" % m.group(0)))
             if m.group(5) == '%':
                 continue
             i += (m.group(1) == '*') + (m.group(3) == '*')

@@ -25,7 +25,6 @@ static_assert(bundle::LongestText(UPLINK_COUNTERS) < kCounterReplySize, "uplink 
 
 // PON replies: "{"Result":0," (12 characters) and the gateway's fragment,
 // read within its own size thanks to the zero byte after it.
-constexpr size_t kPrefixLength = 12;
 constexpr size_t kPhyFragmentSize = ZIVRA_PON_PHY_SIZE + 1;
 constexpr size_t kPhyReplySize = 170;
 constexpr size_t kRegisterFragmentSize = ZIVRA_PON_REGISTER_SIZE + 1;
