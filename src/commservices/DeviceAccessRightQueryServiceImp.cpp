@@ -2,7 +2,6 @@
 // who may reach the gateway's storage over Samba, FTP and HTTP.
 #include "com_korvanta_nestrova_commservices_DeviceAccessRightQueryServiceImp.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -32,6 +31,8 @@ static_assert(kAccountReplyLongest == 2577 && kAccountReplyLongest <= kAccountRe
 // about 300: 20 + 11 + 13 + 257 + 2 + 1 = 304 bytes keep every reply whole.
 constexpr size_t kHttpReplySize = sizeof(HTTP_REPLY) - 1 - 6 + kIntChars + ZIVRA_STORAGE_PASSWORD_SIZE + 1;
 static_assert(kHttpReplySize == 304 && kHttpReplySize >= 128, "HTTP reply buffer");
+static_assert(bundle::LongestText(HTTP_REPLY, {ZIVRA_STORAGE_PASSWORD_SIZE}) < kHttpReplySize,
+              "HTTP reply buffer: the longest reply stays whole");
 
 // The two heap blocks of an account query: the reply and the account table,
 // both zeroed (calloc). Either may fail; each is freed exactly once, when
@@ -112,9 +113,9 @@ Java_com_korvanta_nestrova_commservices_DeviceAccessRightQueryServiceImp_getHTTP
     const int result = zivra_getHTTPRightInfo(&right, password);
     BRIDGE_LOG("zivra_getHTTPRightInfo: Right = %d\n", right);
     if (result == 0) {
-        snprintf(reply, sizeof reply, HTTP_REPLY, right, FIELD(password));
+        bundle::BoundedWriter(reply).Printf(HTTP_REPLY, right, FIELD(password));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}");
     }
     BRIDGE_LOG("getHTTPRightInfoJni: return json = %s leave============>\n", reply);
     return env->NewStringUTF(reply);

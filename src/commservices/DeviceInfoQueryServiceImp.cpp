@@ -4,12 +4,12 @@
 #include "com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp.h"
 
 #include <stdint.h>
-#include <stdio.h>
 #include <string.h>
 #include <time.h>
 
 #include "common/cpu_percent.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -53,6 +53,15 @@ constexpr size_t kDeviceReplySize =
 static_assert(sizeof(DeviceTexts) == 7 * 32 + 8, "device texts: no padding between the fields");
 static_assert(kFrameworkReplySize == 144, "JVM/OSGi reply: 47 + 96 characters and the NUL");
 static_assert(kDeviceReplySize == 361, "device reply: 128 + 224 + 8 characters and the NUL");
+static_assert(bundle::LongestText(FRAMEWORK_REPLY, {kFrameworkTextMax, kFrameworkTextMax, kFrameworkTextMax}) <
+                  kFrameworkReplySize,
+              "JVM/OSGi reply buffer");
+static_assert(bundle::LongestText(DEVICE_REPLY, {sizeof(DeviceTexts::vendor), sizeof(DeviceTexts::productClass),
+                                                 sizeof(DeviceTexts::hardwareVer), sizeof(DeviceTexts::firmwareVer),
+                                                 sizeof(DeviceTexts::flashSize), sizeof(DeviceTexts::ramSize),
+                                                 sizeof(DeviceTexts::mainChipClass), sizeof(DeviceTexts::nfc)}) <
+                  kDeviceReplySize,
+              "device reply buffer");
 
 typedef int (*FrameworkQuery)(char *name, char *vendor, char *version);
 
@@ -66,9 +75,9 @@ void FrameworkReply(FrameworkQuery query, char (&reply)[kFrameworkReplySize]) {
     memset(vendor, 0, sizeof vendor);
     memset(version, 0, sizeof version);
     if (query(name, vendor, version) == 0) {
-        snprintf(reply, sizeof reply, FRAMEWORK_REPLY, name, vendor, version);
+        bundle::BoundedWriter(reply).Printf(FRAMEWORK_REPLY, name, vendor, version);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }
 }
 
@@ -145,10 +154,11 @@ Java_com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp_getDeviceInfoJ
     if (zivra_getDeviceInfo(t.vendor, t.productClass, t.hardwareVer, t.firmwareVer, t.flashSize, t.ramSize,
                             t.mainChipClass, t.nfc) == 0) {
         // Flash and RAM size go in unquoted: digit texts read as JSON numbers.
-        snprintf(reply, sizeof reply, DEVICE_REPLY, FIELD(t.vendor), FIELD(t.productClass), FIELD(t.hardwareVer),
-                 FIELD(t.firmwareVer), FIELD(t.flashSize), FIELD(t.ramSize), FIELD(t.mainChipClass), FIELD(t.nfc));
+        bundle::BoundedWriter(reply).Printf(DEVICE_REPLY, FIELD(t.vendor), FIELD(t.productClass),
+                                            FIELD(t.hardwareVer), FIELD(t.firmwareVer), FIELD(t.flashSize),
+                                            FIELD(t.ramSize), FIELD(t.mainChipClass), FIELD(t.nfc));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get DeviceInfo fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get DeviceInfo fail\"}");
     }
 
     BRIDGE_LOG("getDeviceInfo: return json = %s leave============>\n", reply);

@@ -2,11 +2,11 @@
 // the gateway's password registration with the operator's network.
 #include "com_korvanta_nestrova_commservices_RegistrationServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 
@@ -26,6 +26,9 @@ constexpr size_t kConversions = 7;  // each "%.*s" is 4 characters of the templa
 constexpr size_t kReplyLongest =
     (sizeof(REGISTRATION_REPLY) - 1 - kConversions * 4) + 6 * kStateSize + kServiceNameSize + 1;
 static_assert(kReplyLongest == 154 && kReplyLongest <= kReplySize, "registration reply buffer too small");
+static_assert(bundle::LongestText(REGISTRATION_REPLY, {kStateSize, kStateSize, kStateSize, kServiceNameSize,
+                                                       kStateSize, kStateSize, kStateSize}) < kReplySize,
+              "registration reply buffer too small");
 
 }  // namespace
 
@@ -78,10 +81,11 @@ Java_com_korvanta_nestrova_commservices_RegistrationServiceImp_getPasswordRegist
     const int result =
         zivra_getPasswordRegistrationInfo(status, registerResult, serviceNum, serviceName, limit, times, province);
     if (result == 0) {
-        snprintf(reply, sizeof reply, REGISTRATION_REPLY, FIELD(status), FIELD(registerResult), FIELD(serviceNum),
-                 FIELD(serviceName), FIELD(limit), FIELD(times), FIELD(province));
+        bundle::BoundedWriter(reply).Printf(REGISTRATION_REPLY, FIELD(status), FIELD(registerResult),
+                                            FIELD(serviceNum), FIELD(serviceName), FIELD(limit), FIELD(times),
+                                            FIELD(province));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }
     BRIDGE_LOG("getPasswordRegistrationInfoJni: return json = %s   leave============>\n", reply);
     return env->NewStringUTF(reply);

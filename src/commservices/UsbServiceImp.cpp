@@ -4,7 +4,6 @@
 #include "com_korvanta_nestrova_commservices_UsbServiceImp.h"
 
 #include <stdint.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 

@@ -3,11 +3,11 @@
 // maximum bit rate.
 #include "com_korvanta_nestrova_lanservices_EthConfigServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_lanservices_EthConfigServiceImp_setLANEthernetEnableJni(JNIEnv *, jobject,
@@ -16,7 +16,7 @@ Java_com_korvanta_nestrova_lanservices_EthConfigServiceImp_setLANEthernetEnableJ
     char text[5];
     memset(text, 0, sizeof text);
     BRIDGE_LOG("setLANEthernetEnableJni: enter============>\n");
-    snprintf(text, sizeof text, "%s", bundle::BoolText(enable, "Yes", "No"));
+    bundle::CopyText(text, bundle::BoolText(enable, "Yes", "No"));
     const int result = zivra_setLANEthernetEnable(port, text);
     BRIDGE_LOG("setLANEthernetEnableJni: return value = %d  leave============>\n", result);
     return result;

@@ -2,16 +2,33 @@
 // traffic counters and state of the gateway's four LAN Ethernet ports.
 #include "com_korvanta_nestrova_lanservices_EthQueryServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
+
+#define ETH_STATS_REPLY                                                                     \
+    "{\"Result\":0,\"BytesSent\":%llu,\"BytesReceived\":%llu,\"PacketsSent\":%lu,"          \
+    "\"PacketsReceived\":%lu}"
+#define ETH_INFO_REPLY                                                                      \
+    "{\"Result\":0,\"Enable\":\"%.*s\",\"Status\":\"%.*s\",\"BitRate\":\"%.*s\","           \
+    "\"DuplexMode\":\"%.*s\"}"
+
 // The counter reply needs up to 136 characters (two 64-bit counters of 20
 // digits, two 32-bit ones of 10): the buffer keeps the longest one whole.
+// On a 64-bit host the packet counters are printed as 64-bit longs and the
+// assert counts 156: that fits too.
 constexpr size_t kStatsReplySize = 160;
+// Full fields print as 95 characters at most: the reply fits.
 constexpr size_t kInfoReplySize = 128;
+static_assert(bundle::LongestText(ETH_STATS_REPLY) < kStatsReplySize, "LAN Ethernet counter reply buffer");
+static_assert(bundle::LongestText(ETH_INFO_REPLY, {sizeof(LANEthernetInfoRecord::Enable),
+                                                   sizeof(LANEthernetInfoRecord::Status),
+                                                   sizeof(LANEthernetInfoRecord::BitRate),
+                                                   sizeof(LANEthernetInfoRecord::DuplexMode)}) < kInfoReplySize,
+              "LAN Ethernet port reply buffer");
 constexpr unsigned kLanPorts = 4;
 }  // namespace
 
@@ -27,15 +44,12 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetStatsJni
     // Ports are numbered 1 to 4; zero and negative ports wrap to large
     // unsigned values and are refused with them, before the gateway is asked.
     if (static_cast<unsigned>(port) - 1u < kLanPorts && zivra_getLANEthernetStats(port, &stats) == 0) {
-        snprintf(reply, sizeof reply,
-                 "{\"Result\":0,\"BytesSent\":%llu,\"BytesReceived\":%llu,\"PacketsSent\":%lu,"
-                 "\"PacketsReceived\":%lu}",
-                 static_cast<unsigned long long>(stats.BytesSent),
-                 static_cast<unsigned long long>(stats.BytesReceived),
-                 static_cast<unsigned long>(stats.PacketsSent),
-                 static_cast<unsigned long>(stats.PacketsReceived));
+        bundle::BoundedWriter(reply).Printf(ETH_STATS_REPLY, static_cast<unsigned long long>(stats.BytesSent),
+                                            static_cast<unsigned long long>(stats.BytesReceived),
+                                            static_cast<unsigned long>(stats.PacketsSent),
+                                            static_cast<unsigned long>(stats.PacketsReceived));
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1}");
+        bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
 
     BRIDGE_LOG("getLANEthernetStatsJni: return json = %s   leave============>\n", reply);
@@ -53,16 +67,12 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetInfoJni(
 
     // Any port number goes to the platform, which judges it.
     if (zivra_getLANEthernetInfo(port, &info) == 0) {
-        // Full fields print as 95 characters at most: the reply fits.
-        snprintf(reply, sizeof reply,
-                 "{\"Result\":0,\"Enable\":\"%.*s\",\"Status\":\"%.*s\",\"BitRate\":\"%.*s\","
-                 "\"DuplexMode\":\"%.*s\"}",
-                 static_cast<int>(sizeof info.Enable), info.Enable,
-                 static_cast<int>(sizeof info.Status), info.Status,
-                 static_cast<int>(sizeof info.BitRate), info.BitRate,
-                 static_cast<int>(sizeof info.DuplexMode), info.DuplexMode);
+        bundle::BoundedWriter(reply).Printf(ETH_INFO_REPLY, static_cast<int>(sizeof info.Enable), info.Enable,
+                                            static_cast<int>(sizeof info.Status), info.Status,
+                                            static_cast<int>(sizeof info.BitRate), info.BitRate,
+                                            static_cast<int>(sizeof info.DuplexMode), info.DuplexMode);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1}");
+        bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
 
     BRIDGE_LOG("getLANEthernetInfoJni: return json = %s   leave============>\n", reply);

@@ -3,7 +3,6 @@
 // limits and traffic counters, the gateway's name and the MAC filter mode.
 #include "com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"

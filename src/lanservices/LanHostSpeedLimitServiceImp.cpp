@@ -2,7 +2,6 @@
 // the upstream and downstream speed limit of one LAN host, named by MAC.
 #include "com_korvanta_nestrova_lanservices_LanHostSpeedLimitServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"

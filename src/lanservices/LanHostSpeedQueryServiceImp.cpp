@@ -2,16 +2,19 @@
 // the current upstream and downstream speeds of one LAN host, named by MAC.
 #include "com_korvanta_nestrova_lanservices_LanHostSpeedQueryServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
 #include "common/mac_table.h"
+#include "common/writer.h"
 
 namespace {
+#define HOST_SPEED_REPLY "{\"Result\":0,\"upSpeed\":%d,\"downSpeed\":%d}"
+
 // The longest reply, two speeds of 11 characters each, is 63 characters.
 constexpr size_t kReplySize = 128;
+static_assert(bundle::LongestText(HOST_SPEED_REPLY) < kReplySize, "LAN host speed reply buffer");
 }  // namespace
 
 extern "C" JNIEXPORT jstring JNICALL
@@ -32,9 +35,9 @@ Java_com_korvanta_nestrova_lanservices_LanHostSpeedQueryServiceImp_getLANHostSpe
 
     const int result = zivra_getLANHostSpeed(bytes, &upSpeed, &downSpeed);
     if (result == 0) {
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"upSpeed\":%d,\"downSpeed\":%d}", upSpeed, downSpeed);
+        bundle::BoundedWriter(reply).Printf(HOST_SPEED_REPLY, upSpeed, downSpeed);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Bandwidth disable or mac not exist\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Bandwidth disable or mac not exist\"}");
     }
 
     BRIDGE_LOG("getLANHostSpeedJni: return json = %s   leave============>\n", reply);

@@ -2,11 +2,11 @@
 // names the gateway and the hosts on its LAN.
 #include "com_korvanta_nestrova_lanservices_LanNetworkNameConfigServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 namespace {
 constexpr size_t kNameSize = 70;
@@ -32,7 +32,7 @@ Java_com_korvanta_nestrova_lanservices_LanNetworkNameConfigServiceImp_setGateway
         BRIDGE_LOG("setGatewayNameJni: Gateway name overlength leave============>\n");
         return -2;  // the characters go back as `text` leaves scope
     }
-    snprintf(name, kNameSize - 1, "%s", text.get());
+    bundle::CopyText(name, kNameSize - 1, text.get());
     text.Release();
 
     const int result = zivra_setGatewayName(name);
@@ -67,8 +67,8 @@ Java_com_korvanta_nestrova_lanservices_LanNetworkNameConfigServiceImp_setLANHost
         return -2;
     }
     // Cut on purpose: at most 18 characters of the MAC text are kept.
-    snprintf(macText, kMacTextSize - 1, "%.*s", static_cast<int>(kMacTextSize - 2), macChars.get());
-    snprintf(name, kNameSize - 1, "%s", nameChars.get());
+    bundle::CopyText(macText, kMacTextSize - 1, macChars.get());
+    bundle::CopyText(name, kNameSize - 1, nameChars.get());
     macChars.Release();
     nameChars.Release();
 

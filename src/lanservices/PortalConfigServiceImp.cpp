@@ -3,18 +3,25 @@
 // temporary access, domain list).
 #include "com_korvanta_nestrova_lanservices_PortalConfigServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
 #include "common/mac_table.h"
+#include "common/writer.h"
 
 namespace {
+
+#define MAC_WHITE_LIST_REPLY "{\"Result\":0,\"List\":[{\"MAC\":\"%.*s\"}]}"
+#define DOMAIN_LIST_REPLY "{\"Result\":0,\"List\":[{\"domains\":\"%.*s\"}]}"
 
 // The list readers' reply: the longest one (the domain template around a
 // full 128-character list text) is 164 characters, so it always stays whole.
 constexpr size_t kListReplySize = 256;
+static_assert(bundle::LongestText(MAC_WHITE_LIST_REPLY, {PORTAL_LIST_TEXT_SIZE}) < kListReplySize,
+              "portal MAC white list reply buffer");
+static_assert(bundle::LongestText(DOMAIN_LIST_REPLY, {PORTAL_LIST_TEXT_SIZE}) < kListReplySize,
+              "portal domain list reply buffer");
 
 }  // namespace
 
@@ -43,7 +50,7 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_subscribePortalEve
     zivra_printf(0, "subscribePortalEventJni  enable[%d], ============>\n", static_cast<int>(enable));
     // Only a low byte of exactly 1 subscribes; any other value, nonzero
     // ones included, passes "0".
-    snprintf(onOff, sizeof onOff, "%s", enable == 1 ? "1" : "0");
+    bundle::CopyText(onOff, enable == 1 ? "1" : "0");
     const int result = zivra_subscribePortalEvent(&table, onOff);
     zivra_printf(0, "subscribePortalEventJni: return value = %d   leave============>\n", result);
     return result;
@@ -87,10 +94,9 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_getPortalMacWhiteL
     if (zivra_getPortalMacWhiteList(list) == 0) {
         // A list text that fills all 128 bytes without a NUL is read no
         // further than its buffer.
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"List\":[{\"MAC\":\"%.*s\"}]}",
-                 static_cast<int>(sizeof list), list);
+        bundle::BoundedWriter(reply).Printf(MAC_WHITE_LIST_REPLY, static_cast<int>(sizeof list), list);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }
     BRIDGE_LOG("getPortalMacWhiteListJni: leave tmp: %s============>\n", reply);
     return env->NewStringUTF(reply);
@@ -145,10 +151,9 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_getPortalDomainWri
     BRIDGE_LOG("getPortalDomainWriteListJni  enter============>\n");
     if (zivra_getPortalDomainWriteList(list) == 0) {
         // Read no further than the list text's 128 bytes, NUL or not.
-        snprintf(reply, sizeof reply, "{\"Result\":0,\"List\":[{\"domains\":\"%.*s\"}]}",
-                 static_cast<int>(sizeof list), list);
+        bundle::BoundedWriter(reply).Printf(DOMAIN_LIST_REPLY, static_cast<int>(sizeof list), list);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }
     BRIDGE_LOG("getPortalDomainWriteListJni: leave tmp: %s=======>\n", reply);
     return env->NewStringUTF(reply);

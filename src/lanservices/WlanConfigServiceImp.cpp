@@ -10,11 +10,11 @@
 // A null String counts as characters that cannot be had.
 #include "com_korvanta_nestrova_lanservices_WlanConfigServiceImp.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/java_args.h"
 #include "common/log.h"
+#include "common/writer.h"
 
 extern "C" JNIEXPORT jint JNICALL
 Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANSSIDAdvertisementJni(JNIEnv *, jobject,
@@ -23,7 +23,7 @@ Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANSSIDAdvertise
     char text[8];
     memset(text, 0, sizeof text);
     // The gateway takes a hide flag: "0" advertises the SSID.
-    snprintf(text, sizeof text, "%s", bundle::BoolText(advertise, "0", "1"));
+    bundle::CopyText(text, bundle::BoolText(advertise, "0", "1"));
     BRIDGE_LOG("setWLANSSIDAdvertisementJni: enter============>\n");
     const int result = zivra_setWLANSSIDAdvertisement(ssidIndex, text);
     BRIDGE_LOG("setWLANSSIDAdvertisementJni: return json = \"Result\":%d leave============>\n", result);
@@ -105,7 +105,7 @@ Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANSSIDSwitchJni
                                                                                 jboolean enable) {
     char text[8];
     memset(text, 0, sizeof text);
-    snprintf(text, sizeof text, "%s", bundle::BoolText(enable, "1", "0"));
+    bundle::CopyText(text, bundle::BoolText(enable, "1", "0"));
     // The boolean is shown as the 0 or 1 it stands for, whatever its byte.
     BRIDGE_LOG("setWLANSSIDSwitchJni: enable:%d enter============>\n", enable != 0 ? 1 : 0);
     BRIDGE_LOG("setWLANSSIDSwitchJni: Enable:%s enter============>\n", text);
@@ -118,7 +118,7 @@ Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANGuestPortIsol
                                                                                         jboolean isolate) {
     char text[32];
     memset(text, 0, sizeof text);
-    snprintf(text, sizeof text, "%s", bundle::BoolText(isolate, "1", "0"));
+    bundle::CopyText(text, bundle::BoolText(isolate, "1", "0"));
     BRIDGE_LOG("setWLANGuestPortIsolationJni: enter============>\n");
     return zivra_setWLANGuestPortIsolation(guestSsidIndex, text);
 }
@@ -146,7 +146,7 @@ Java_com_korvanta_nestrova_lanservices_WlanConfigServiceImp_setWLANHardwareSwitc
         if (!radio.ok()) return -1;
         // Unlike the other switches, only a boolean of exactly 1 switches
         // the radios on; the line shows the boolean as it came.
-        snprintf(text, sizeof text, "%s", on == 1 ? "1" : "0");
+        bundle::CopyText(text, on == 1 ? "1" : "0");
         BRIDGE_LOG("setWLANHardwareSwitchJni: radioType:%s,WLANHardwareSwitch:%d enter============>\n",
                    radio.get(), static_cast<int>(on));
         result = zivra_setWLANHardwareSwitch(radio.get(), text);

@@ -4,7 +4,6 @@
 #include "com_korvanta_nestrova_lanservices_WlanQueryServiceImp.h"
 
 #include <stdint.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -25,6 +24,21 @@ constexpr size_t kNeighborItemBytes = 512;
 // A station item whose seven texts fill their fields is 356 characters, more
 // than the 256 the gateway's own sizing allows: 384 keeps every item whole.
 constexpr size_t kHostItemBytes = 384;
+
+// The fixed replies, around the texts the gateway fills (each read within
+// its field); the methods assert beside their buffers that the longest
+// reply stays whole.
+#define SSID_STATS_REPLY                                                                                      \
+    "{\"Result\":0,\"TotalPacketsReceived\":%.*s,\"TotalPacketsSent\":%.*s,\"TotalBytesReceived\":%.*s,"      \
+    "\"TotalBytesSent\":%.*s,\"ErrorsSent\":%.*s,\"DiscardPacketsSent\":%.*s,\"ErrorsReceived\":%.*s,"        \
+    "\"DiscardPacketsReceived\":%.*s}"
+#define RADIO_INFO_REPLY                                                                                      \
+    "{\"Result\":0, \"Channel\":%.*s, \"AutoChannelEnable\":\"%.*s\", \"ChannelsInUse\":\"%.*s\", "           \
+    "\"TransmitPower\":\"%.*s\", \"FrequencyWidth\":\"%.*s\"}"
+#define SSID_INFO_REPLY                                                                                       \
+    "{\"Result\":0, \"Enable\":\"%.*s\", \"BSSID\":\"%.*s\", \"SSIDName\":\"%.*s\", "                         \
+    "\"SSIDAdvertisementEnabled\":\"%.*s\", \"Standard\":\"%.*s\", \"EncryptionMode\":\"%.*s\"}"
+
 // The counter reply is at most 656 characters (176 of template, 480 of
 // counter text).
 constexpr size_t kStatsReplySize = 1024;
@@ -107,6 +121,12 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(J
         char DiscardPacketsReceived[64];
     } c;
     char reply[kStatsReplySize];
+    static_assert(bundle::LongestText(SSID_STATS_REPLY,
+                                      {sizeof c.TotalPacketsReceived, sizeof c.TotalPacketsSent,
+                                       sizeof c.TotalBytesReceived, sizeof c.TotalBytesSent, sizeof c.ErrorsSent,
+                                       sizeof c.DiscardPacketsSent, sizeof c.ErrorsReceived,
+                                       sizeof c.DiscardPacketsReceived}) < sizeof reply,
+                  "SSID counter reply buffer");
     memset(&c, 0, sizeof c);
     memset(reply, 0, sizeof reply);
     BRIDGE_LOG("getWLANSSIDStatsJni: enter============>\n");
@@ -114,16 +134,13 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(J
     if (zivra_getWLANSSIDStats(ssidIndex, c.TotalPacketsReceived, c.TotalPacketsSent, c.TotalBytesReceived,
                                c.TotalBytesSent, c.ErrorsSent, c.DiscardPacketsSent, c.ErrorsReceived,
                                c.DiscardPacketsReceived) == 0) {
-        snprintf(reply, sizeof reply,
-                 "{\"Result\":0,\"TotalPacketsReceived\":%.*s,\"TotalPacketsSent\":%.*s,\"TotalBytesReceived\":%.*s,"
-                 "\"TotalBytesSent\":%.*s,\"ErrorsSent\":%.*s,\"DiscardPacketsSent\":%.*s,\"ErrorsReceived\":%.*s,"
-                 "\"DiscardPacketsReceived\":%.*s}",
-                 W(c.TotalPacketsReceived), c.TotalPacketsReceived, W(c.TotalPacketsSent), c.TotalPacketsSent,
-                 W(c.TotalBytesReceived), c.TotalBytesReceived, W(c.TotalBytesSent), c.TotalBytesSent,
-                 W(c.ErrorsSent), c.ErrorsSent, W(c.DiscardPacketsSent), c.DiscardPacketsSent,
-                 W(c.ErrorsReceived), c.ErrorsReceived, W(c.DiscardPacketsReceived), c.DiscardPacketsReceived);
+        bundle::BoundedWriter(reply).Printf(
+            SSID_STATS_REPLY, W(c.TotalPacketsReceived), c.TotalPacketsReceived, W(c.TotalPacketsSent),
+            c.TotalPacketsSent, W(c.TotalBytesReceived), c.TotalBytesReceived, W(c.TotalBytesSent),
+            c.TotalBytesSent, W(c.ErrorsSent), c.ErrorsSent, W(c.DiscardPacketsSent), c.DiscardPacketsSent,
+            W(c.ErrorsReceived), c.ErrorsReceived, W(c.DiscardPacketsReceived), c.DiscardPacketsReceived);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"getWLANSSIDStats fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"getWLANSSIDStats fail\"}");
     }
 
     BRIDGE_LOG("getWLANSSIDStatsJni: return json = %s leave============>\n", reply);
@@ -141,6 +158,10 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(J
         char FrequencyWidth[64];
     } r;
     char reply[kRadioReplySize];
+    static_assert(bundle::LongestText(RADIO_INFO_REPLY, {sizeof r.Channel, sizeof r.AutoChannelEnable,
+                                                         sizeof r.ChannelsInUse, sizeof r.TransmitPower,
+                                                         sizeof r.FrequencyWidth}) < sizeof reply,
+                  "radio reply buffer");
     memset(&r, 0, sizeof r);
     memset(reply, 0, sizeof reply);
 
@@ -155,13 +176,12 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(J
     }
 
     if (result == 0) {
-        snprintf(reply, sizeof reply,
-                 "{\"Result\":0, \"Channel\":%.*s, \"AutoChannelEnable\":\"%.*s\", \"ChannelsInUse\":\"%.*s\", "
-                 "\"TransmitPower\":\"%.*s\", \"FrequencyWidth\":\"%.*s\"}",
-                 W(r.Channel), r.Channel, W(r.AutoChannelEnable), r.AutoChannelEnable, W(r.ChannelsInUse),
-                 r.ChannelsInUse, W(r.TransmitPower), r.TransmitPower, W(r.FrequencyWidth), r.FrequencyWidth);
+        bundle::BoundedWriter(reply).Printf(RADIO_INFO_REPLY, W(r.Channel), r.Channel, W(r.AutoChannelEnable),
+                                            r.AutoChannelEnable, W(r.ChannelsInUse), r.ChannelsInUse,
+                                            W(r.TransmitPower), r.TransmitPower, W(r.FrequencyWidth),
+                                            r.FrequencyWidth);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"Get WLANRadioInfo fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get WLANRadioInfo fail\"}");
     }
 
     BRIDGE_LOG("getWLANRadioInfoJni: return json = %s leave============>\n", reply);
@@ -195,7 +215,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHostInfoJni(JN
             if (had) {
                 empty = mac.get()[0] == '\0';
                 // Cut on purpose to the record's MAC field, NUL included.
-                snprintf(table[i].MAC, sizeof table[i].MAC, "%.*s", W(table[i].MAC) - 1, mac.get());
+                bundle::CopyText(table[i].MAC, mac.get());
             }
         }
         if (!had) {
@@ -256,20 +276,22 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDInfoJni(JN
         char EncryptionMode[128];
     } s;
     char reply[kSsidInfoReplySize];
+    static_assert(bundle::LongestText(SSID_INFO_REPLY, {sizeof s.Enable, sizeof s.BSSID, sizeof s.SSIDName,
+                                                        sizeof s.SSIDAdvertisementEnabled, sizeof s.Standard,
+                                                        sizeof s.EncryptionMode}) < sizeof reply,
+                  "SSID reply buffer");
     memset(&s, 0, sizeof s);
     memset(reply, 0, sizeof reply);
     BRIDGE_LOG("getWLANSSIDInfoJni: enter============>\n");
 
     if (zivra_getWLANSSIDInfo(ssidIndex, s.Enable, s.BSSID, s.SSIDName, s.SSIDAdvertisementEnabled, s.Standard,
                               s.EncryptionMode) == 0) {
-        snprintf(reply, sizeof reply,
-                 "{\"Result\":0, \"Enable\":\"%.*s\", \"BSSID\":\"%.*s\", \"SSIDName\":\"%.*s\", "
-                 "\"SSIDAdvertisementEnabled\":\"%.*s\", \"Standard\":\"%.*s\", \"EncryptionMode\":\"%.*s\"}",
-                 W(s.Enable), s.Enable, W(s.BSSID), s.BSSID, W(s.SSIDName), s.SSIDName,
-                 W(s.SSIDAdvertisementEnabled), s.SSIDAdvertisementEnabled, W(s.Standard), s.Standard,
-                 W(s.EncryptionMode), s.EncryptionMode);
+        bundle::BoundedWriter(reply).Printf(SSID_INFO_REPLY, W(s.Enable), s.Enable, W(s.BSSID), s.BSSID,
+                                            W(s.SSIDName), s.SSIDName, W(s.SSIDAdvertisementEnabled),
+                                            s.SSIDAdvertisementEnabled, W(s.Standard), s.Standard,
+                                            W(s.EncryptionMode), s.EncryptionMode);
     } else {
-        snprintf(reply, sizeof reply, "%s", "{\"Result\":-1,\"FailReason\":\"getWLANSSIDInfo fail\"}");
+        bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"getWLANSSIDInfo fail\"}");
     }
 
     BRIDGE_LOG("getWLANSSIDInfoJni: return json = %s leave============>\n", reply);
@@ -297,7 +319,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getGuestSSIDInfoJni(J
         if (zivra_getGuestSSIDInfo(slot, &duration, isolation, &remain, &ssid) != 0) continue;
         GuestSSIDEntry &e = entries[used++];
         // The gateway's text is 8 bytes and may fill them all: read no further.
-        snprintf(e.PortIsolation, sizeof e.PortIsolation, "%.*s", W(isolation), isolation);
+        bundle::BoundedWriter(e.PortIsolation).Printf("%.*s", W(isolation), isolation);
         e.SSIDIndex = ssid;
         e.Duration = duration;
         e.RemainDuration = remain;
