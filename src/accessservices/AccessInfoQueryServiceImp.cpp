@@ -69,7 +69,7 @@ void KeepOrFail(int result, char *reply, size_t size) {
 // A PON reply: the Result member, then the gateway's fragment as written.
 void PonReply(int result, const char *fragment, char *reply, size_t size) {
     if (result == 0) {
-        bundle::BoundedWriter(reply, size).Printf("{\"Result\":0,%s", fragment);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply, size), "{\"Result\":0,%s", fragment);
     } else {
         bundle::CopyText(reply, size, "{\"Result\":-1}");
     }
@@ -130,7 +130,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfStat
     uint64_t ds = 0;
     memset(reply, 0, sizeof reply);
     if (zivra_getWANIfStats(wanIndex, &us, &ds) == 0) {
-        bundle::BoundedWriter(reply).Printf(WAN_COUNTERS, static_cast<unsigned long long>(us),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_COUNTERS, static_cast<unsigned long long>(us),
                                             static_cast<unsigned long long>(ds));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
@@ -153,7 +153,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfInfo
     BRIDGE_LOG("getWANIfInfoJni  enter============>\n");
 
     if (zivra_getWANIfInfo(wanIndex, &c, &v4, &v6) == 0) {
-        bundle::BoundedWriter(reply).Printf(WAN_INFO, FIELD(c.LanInterface), FIELD(c.VLANMode), FIELD(c.VLANIDMark),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_INFO, FIELD(c.LanInterface), FIELD(c.VLANMode), FIELD(c.VLANIDMark),
                  FIELD(c.Dot1pMark), FIELD(c.MulticastVlan), FIELD(c.LanInterfaceDHCPEnable), FIELD(c.IPMode),
                  FIELD(c.ConnectionType), FIELD(c.NATEnabled), FIELD(c.Username), FIELD(v4.AddressingType),
                  FIELD(v4.ExternalIPAddress), FIELD(v4.SubnetMask), FIELD(v4.DefaultGateway),
@@ -200,7 +200,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getUplinkIfS
     uint32_t ds = 0;
     memset(reply, 0, sizeof reply);
     if (zivra_getUplinkIfStats(&us, &ds) == 0) {
-        bundle::BoundedWriter(reply).Printf(UPLINK_COUNTERS, static_cast<unsigned long>(us),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), UPLINK_COUNTERS, static_cast<unsigned long>(us),
                                             static_cast<unsigned long>(ds));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");

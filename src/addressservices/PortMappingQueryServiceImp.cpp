@@ -37,24 +37,24 @@ static_assert(kReplyLongest + 1 <= kReplySize, "longest port mapping reply does 
 // entry with no mapping gives no group. Each group's last item comma and the
 // last group's comma are moved back over before the closing brackets.
 void WriteMappingList(bundle::BoundedWriter &out, const PortMappingTable &table) {
-    out.Printf("{\"Result\":0,\"List\":[");
+    BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
     bool grouped = false;
     for (const PortMappingWanEntry &wan : table.Entry) {
         // An entry holds 64 records: a larger MapCount lists those 64.
         const int count = bundle::ClampCount(wan.MapCount, PORT_MAPPING_MAPS_PER_WAN);
         if (count == 0) continue;
-        out.Printf(WAN_GROUP_OPEN, FIELD(wan.WANName));
+        BUNDLE_WRITE(out, WAN_GROUP_OPEN, FIELD(wan.WANName));
         for (int i = 0; i < count; ++i) {
             const PortMappingRecord &m = wan.Maps[i];
-            out.Printf(MAPPING_ITEM, FIELD(m.PortMappingIndex), FIELD(m.Enabled), FIELD(m.ExternalPort),
+            BUNDLE_WRITE(out, MAPPING_ITEM, FIELD(m.PortMappingIndex), FIELD(m.Enabled), FIELD(m.ExternalPort),
                        FIELD(m.InternalPort), FIELD(m.Protocol), FIELD(m.InternalClient));
         }
         out.BackOver(',');
-        out.Printf("]},");
+        BUNDLE_WRITE(out, "]},");
         grouped = true;
     }
     if (grouped) out.BackOver(',');
-    out.Printf("]}");
+    BUNDLE_WRITE(out, "]}");
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ Java_com_korvanta_nestrova_addressservices_PortMappingQueryServiceImp_getPortMap
     }
     bundle::BoundedWriter out(buf, kReplySize);
     if (result != 0 || table == nullptr) {
-        out.Printf("%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
+        BUNDLE_WRITE(out, "%s", "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     } else {
         WriteMappingList(out, *table);
     }

@@ -42,24 +42,16 @@ ListReply::ListReply(int count, size_t per_item, const char *fail_reply)
 
 ListReply::~ListReply() { free(buf_); }
 
-void ListReply::Open(const char *prefix) { out_.Printf("%s", prefix); }
-
-void ListReply::Item(const char *fmt, ...) {
-    va_list ap;
-    va_start(ap, fmt);
-    out_.VPrintf(fmt, ap);
-    va_end(ap);
-    ++items_;
-}
+void ListReply::Open(const char *prefix) { out_.Append(prefix); }
 
 void ListReply::Close() {
     if (items_ > 0) out_.BackOver(',');
-    out_.Printf("]}");
+    out_.Append("]}");
 }
 
 void ListReply::Fail() {
     out_ = BoundedWriter(buf_, cap_);
-    out_.Printf("%s", fail_reply_);
+    out_.Append(fail_reply_);
     items_ = 0;
 }
 

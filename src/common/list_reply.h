@@ -40,7 +40,11 @@ class ListReply {
 
     // The success prefix, for instance {"Result":0,"List":[
     void Open(const char *prefix);
-    void Item(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
+    // One item, its template ending with a comma: use BUNDLE_WRITE.
+    void Write(const unsigned char *compiled, std::initializer_list<FormatArg> args) {
+        out_.WriteArgs(compiled, args.begin());
+        ++items_;
+    }
     // Overwrites the trailing comma of the last item (if any) with `]}`.
     void Close();
     // Replaces whatever was written with the fail reply.

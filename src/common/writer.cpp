@@ -6,28 +6,70 @@ namespace bundle {
 
 namespace {
 
-// v / 10 in place, giving back v % 10, with 32-bit divisions only: on the
-// gateway's 32-bit processor a 64-bit division is a call into the
-// compiler's support library, which the library does not link.
-unsigned DivMod10(unsigned long long *v) {
-    const uint32_t hi = static_cast<uint32_t>(*v >> 32);
-    const uint32_t lo = static_cast<uint32_t>(*v);
-    const uint32_t mid = (hi % 10u) << 16 | lo >> 16;   // below 10 << 16
-    const uint32_t low = (mid % 10u) << 16 | (lo & 0xFFFFu);
-    *v = static_cast<unsigned long long>(hi / 10u) << 32 | (mid / 10u) << 16 | low / 10u;
-    return low % 10u;
+// n bytes from s to d, no byte more, with word moves that may overlap
+// instead of a call: most runs and texts of a reply are a few bytes long.
+inline __attribute__((always_inline)) void Copy(char *d, const char *s, size_t n) {
+    for (; n > 16; n -= 16, d += 16, s += 16) {
+        memcpy(d, s, 8);
+        memcpy(d + 8, s + 8, 8);
+    }
+    if (n >= 8) {
+        memcpy(d, s, 8);
+        memcpy(d + n - 8, s + n - 8, 8);
+    } else if (n >= 4) {
+        memcpy(d, s, 4);
+        memcpy(d + n - 4, s + n - 4, 4);
+    } else {
+        for (; n > 0; --n) *d++ = *s++;
+    }
 }
 
-// The decimal digits of v, written backwards from `end`; their start.
-char *Digits(unsigned long long v, char *end) {
-    char *d = end;
-    while (v > UINT32_MAX) *--d = static_cast<char>('0' + DivMod10(&v));
-    for (uint32_t w = static_cast<uint32_t>(v);; w /= 10u) {
-        *--d = static_cast<char>('0' + w % 10u);
-        if (w < 10u) break;
-    }
-    return d;
+// How many decimal digits v has.
+unsigned DigitCount(unsigned long long v) {
+    unsigned n = 1;
+    for (unsigned long long p = 10; n < 20 && v >= p; p *= 10) ++n;
+    return n;
 }
+
+// The decimal digits of v, written backwards from `end`.
+void Digits(unsigned long long v, char *end) {
+#if UINTPTR_MAX > UINT32_MAX
+    // A 64-bit division is one instruction on a 64-bit host: two digits a
+    // step, from a table of the hundred pairs.
+    static const char kPairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+        "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+    for (; v >= 100; v /= 100) {
+        end -= 2;
+        memcpy(end, kPairs + 2 * (v % 100), 2);
+    }
+    if (v >= 10) {
+        memcpy(end - 2, kPairs + 2 * v, 2);
+    } else {
+        end[-1] = static_cast<char>('0' + v);
+    }
+#else
+    // On the gateway's 32-bit processor a 64-bit division would be a call
+    // into the compiler's support library, which the library does not link:
+    // a value past 32 bits is divided with 32-bit divisions over 16-bit
+    // pieces, the rest as a 32-bit value.
+    while (v > UINT32_MAX) {
+        const uint32_t hi = static_cast<uint32_t>(v >> 32);
+        const uint32_t lo = static_cast<uint32_t>(v);
+        const uint32_t mid = (hi % 10u) << 16 | lo >> 16;  // below 10 << 16
+        const uint32_t low = (mid % 10u) << 16 | (lo & 0xFFFFu);
+        *--end = static_cast<char>('0' + low % 10u);
+        v = static_cast<unsigned long long>(hi / 10u) << 32 | (mid / 10u) << 16 | low / 10u;
+    }
+    for (uint32_t w = static_cast<uint32_t>(v);; w = w / 10u) {
+        const uint32_t q = w / 10u;
+        *--end = static_cast<char>('0' + (w - q * 10u));
+        if (q == 0) break;
+    }
+#endif
+}
+
+constexpr auto kText = format::CompileTemplate<format::Compile("%s", nullptr)>("%s");
 
 }  // namespace
 
@@ -38,86 +80,85 @@ void CopyText(char *buf, size_t size, const char *text) {
     buf[n] = '\0';
 }
 
-void BoundedWriter::Put(const char *s, size_t n) {
-    const size_t room = cap_ - 1 - pos_;
-    if (n > room) n = room;
-    memcpy(buf_ + pos_, s, n);
-    pos_ += n;
-}
-
-void BoundedWriter::Printf(const char *fmt, ...) {
-    va_list ap;
-    va_start(ap, fmt);
-    VPrintf(fmt, ap);
-    va_end(ap);
-}
-
-void BoundedWriter::VPrintf(const char *fmt, va_list ap) {
+void BoundedWriter::WriteArgs(const unsigned char *compiled, const FormatArg *args) {
     if (cap_ == 0) return;
-    va_list args;
-    va_copy(args, ap);
+    char *out = buf_ + pos_;
+    char *const last = buf_ + cap_ - 1;  // the byte that stays a NUL
+    const unsigned char *piece = compiled + 1;
+    const char *run = reinterpret_cast<const char *>(compiled + 1 + 2 * compiled[0]);
     // Once the last byte is reached nothing more can be written, and the
-    // rest of the format is not read.
-    for (const char *p = fmt; *p != '\0' && pos_ + 1 < cap_;) {
-        if (*p != '%') {  // a run of literal text, up to the next conversion
-            const char *end = strchr(p, '%');
-            const size_t len = end != nullptr ? static_cast<size_t>(end - p) : strlen(p);
-            Put(p, len);
-            p += len;
-            continue;
-        }
-        ++p;
-        if (*p == '%') {
-            Put(p++, 1);
-            continue;
-        }
-        long precision = -1;
-        if (*p == '.') {
-            ++p;
-            if (*p == '*') {
-                precision = va_arg(args, int);
-                ++p;
-            } else {
-                precision = 0;
-                // Held below 2^31 as the C library holds it; far above any buffer.
-                for (; *p >= '0' && *p <= '9'; ++p) {
-                    if (precision < 0x7FFFFFF) precision = precision * 10 + (*p - '0');
-                }
-            }
-        }
-        int longs = 0;
-        for (; *p == 'l' && longs < 2; ++p) ++longs;
-        if (*p == 's' && longs == 0) {
-            const char *text = va_arg(args, const char *);
+    // rest of the template is not looked at.
+    for (;; piece += 2) {
+        size_t room = static_cast<size_t>(last - out);
+        const size_t len = piece[0];
+        Copy(out, run, len < room ? len : room);
+        out += len < room ? len : room;
+        run += len;
+        const unsigned char conversion = piece[1];
+        if (conversion == format::kEnd || out == last) break;
+        room = static_cast<size_t>(last - out);
+        if (conversion == format::kText || conversion == format::kTextPrecision) {
+            const long precision = conversion == format::kTextPrecision ? static_cast<int>((args++)->word()) : -1;
+            const char *text = (args++)->text();
             if (text == nullptr) text = precision < 0 || precision >= 6 ? "(null)" : "";
-            // No byte past what fits is read: a field with no NUL is read
-            // to its precision at most.
-            size_t most = cap_ - 1 - pos_;
-            if (precision >= 0 && static_cast<unsigned long>(precision) < most) most = static_cast<size_t>(precision);
-            Put(text, strnlen(text, most));
-        } else if ((*p == 'd' || *p == 'i' || *p == 'u') && precision < 0) {
-            unsigned long long v;
+            // No byte past what fits, or past the precision, is read: a
+            // field with no NUL is read to its size at most.
+            const size_t most =
+                precision >= 0 && static_cast<unsigned long>(precision) < room ? static_cast<size_t>(precision) : room;
+            const size_t n = strnlen(text, most);
+            Copy(out, text, n);
+            out += n;
+        } else if (conversion != format::kNone) {
+            const FormatArg &a = *args++;
+            unsigned long long v = 0;
             bool negative = false;
-            if (*p == 'u') {
-                v = longs == 0 ? va_arg(args, unsigned) : longs == 1 ? va_arg(args, unsigned long)
-                                                                    : va_arg(args, unsigned long long);
-            } else {
-                const long long s = longs == 0 ? va_arg(args, int) : longs == 1 ? va_arg(args, long)
-                                                                               : va_arg(args, long long);
-                negative = s < 0;
-                v = negative ? 0ULL - static_cast<unsigned long long>(s) : static_cast<unsigned long long>(s);
+            switch (conversion) {
+                case format::kInt:
+                case format::kLong: {
+                    const long long s = conversion == format::kInt ? static_cast<int>(a.word()) : a.word();
+                    negative = s < 0;
+                    v = negative ? 0ULL - static_cast<unsigned long long>(s) : static_cast<unsigned long long>(s);
+                    break;
+                }
+                case format::kLongLong: {
+                    const long long s = a.wide();
+                    negative = s < 0;
+                    v = negative ? 0ULL - static_cast<unsigned long long>(s) : static_cast<unsigned long long>(s);
+                    break;
+                }
+                case format::kUInt:
+                    v = static_cast<unsigned>(a.uword());
+                    break;
+                case format::kULong:
+                    v = a.uword();
+                    break;
+                default:
+                    v = a.uwide();
+                    break;
             }
-            char digits[21];
-            char *d = Digits(v, digits + sizeof digits);
-            if (negative) *--d = '-';
-            Put(d, static_cast<size_t>(digits + sizeof digits - d));
-        } else {
-            break;  // a conversion the writer does not do: the text ends here
+            // Written in place where the whole number fits, else cut from a
+            // copy made aside.
+            const size_t n = DigitCount(v) + (negative ? 1 : 0);
+            if (n <= room) {
+                Digits(v, out + n);
+                if (negative) *out = '-';
+                out += n;
+            } else {
+                char whole[21];
+                Digits(v, whole + n);
+                if (negative) whole[0] = '-';
+                Copy(out, whole, room);
+                out += room;
+            }
         }
-        ++p;
     }
-    va_end(args);
-    buf_[pos_] = '\0';
+    *out = '\0';
+    pos_ = static_cast<size_t>(out - buf_);
+}
+
+void BoundedWriter::Append(const char *text) {
+    const FormatArg arg(text);
+    WriteArgs(kText.bytes, &arg);
 }
 
 bool BoundedWriter::BackOver(char c) {

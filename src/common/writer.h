@@ -1,11 +1,16 @@
 // The bridge's own text formatting: every reply, and every text made for
-// the gateway, is written through BoundedWriter or CopyText, never through
-// the C library's formatter. Byte for byte they write what snprintf would;
-// neither can pass the end of its buffer.
+// the gateway, is written through BoundedWriter (BUNDLE_WRITE) or
+// CopyText, never through the C library's formatter. Byte for byte they
+// write what snprintf would; neither can pass the end of its buffer.
+//
+// A reply template stays one printf-style literal where it is used, and
+// the compiler checks its conversions against the arguments as for printf.
+// It is compiled at build time into its literal runs and conversions, so a
+// call copies runs of known length and converts its arguments, without
+// scanning the template for '%' as the C library does on every call.
 #ifndef BUNDLE_COMMON_WRITER_H
 #define BUNDLE_COMMON_WRITER_H
 
-#include <stdarg.h>
 #include <stddef.h>
 #include <stdint.h>
 
@@ -30,16 +35,119 @@ inline void CopyWhole(char (&buf)[N], const char (&reply)[M]) {
     CopyText(buf, N, reply);
 }
 
-// Formatted writer over a buffer of `capacity` bytes, each Printf appending
+namespace format {
+
+// The conversions a template may hold: %s and %.*s (a negative precision
+// counts as none; a null text prints as the C library prints it), %d, %ld,
+// %lld, %u, %lu, %llu, and %% in the literal text. No flags, widths or
+// other conversions: a template holding one does not compile.
+enum Conversion : unsigned char { kNone, kText, kTextPrecision, kInt, kLong, kLongLong, kUInt, kULong, kULongLong, kEnd };
+
+// Not constexpr: reaching it while a template is compiled at build time
+// fails the build, naming the fault.
+inline size_t UnsupportedConversionInTemplate() { return 0; }
+inline size_t TemplateTooLong() { return 0; }
+
+// Compiles `fmt` into `out` (when not null) and gives its size in bytes:
+// the number of pieces K, K pairs (length of the literal run, then the
+// conversion after it; the last one kEnd), then the literal runs, %%
+// already one %. A run longer than 255 bytes is split over pieces with
+// no conversion.
+constexpr size_t Compile(const char *fmt, unsigned char *out) {
+    size_t pieces = 0, size = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        size_t piece = 0, at = 1 + 2 * pieces, run = 0;
+        const char *p = fmt;
+        for (;;) {
+            unsigned char conversion = kNone;
+            if (*p == '\0') {
+                conversion = kEnd;
+            } else if (*p != '%' || p[1] == '%') {
+                if (run < 255) {
+                    if (pass == 1 && out != nullptr) out[at] = static_cast<unsigned char>(*p);
+                    ++at;
+                    ++run;
+                    p += *p == '%' ? 2 : 1;
+                    continue;
+                }
+            } else if (p[1] == 's') {
+                conversion = kText, p += 2;
+            } else if (p[1] == '.' && p[2] == '*' && p[3] == 's') {
+                conversion = kTextPrecision, p += 4;
+            } else {
+                int longs = 0;
+                for (++p; *p == 'l' && longs < 2; ++p) ++longs;
+                const bool is_signed = *p == 'd';
+                if (!is_signed && *p != 'u') return UnsupportedConversionInTemplate();
+                ++p;
+                conversion = static_cast<unsigned char>((is_signed ? kInt : kUInt) + longs);
+            }
+            if (pass == 1 && out != nullptr) {
+                out[1 + 2 * piece] = static_cast<unsigned char>(run);
+                out[2 + 2 * piece] = conversion;
+            }
+            ++piece;
+            run = 0;
+            if (conversion == kEnd) break;
+        }
+        if (piece > 255) return TemplateTooLong();
+        pieces = piece;
+        size = at;
+        if (pass == 1 && out != nullptr) out[0] = static_cast<unsigned char>(pieces);
+    }
+    return size;
+}
+
+template <size_t N>
+struct Template {
+    unsigned char bytes[N];
+};
+
+template <size_t N>
+constexpr Template<N> CompileTemplate(const char *fmt) {
+    Template<N> t{};
+    Compile(fmt, t.bytes);
+    return t;
+}
+
+// Never defined: only called inside sizeof, so that the compiler checks a
+// template against its arguments as it checks printf.
+int Check(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace format
+
+// One argument of a template, as the call passes it: numbers and texts by
+// value, 64-bit numbers (wider than a pointer on the gateway) by address,
+// valid until the call's end. The template's conversion says which it is.
+class FormatArg {
+  public:
+    FormatArg(int v) : word_(static_cast<uintptr_t>(static_cast<intptr_t>(v))) {}          // NOLINT
+    FormatArg(long v) : word_(static_cast<uintptr_t>(static_cast<intptr_t>(v))) {}         // NOLINT
+    FormatArg(unsigned v) : word_(v) {}                                                     // NOLINT
+    FormatArg(unsigned long v) : word_(v) {}                                                // NOLINT
+    FormatArg(const long long &v) : pointer_(&v) {}                                         // NOLINT
+    FormatArg(const unsigned long long &v) : pointer_(&v) {}                                // NOLINT
+    FormatArg(const char *v) : pointer_(v) {}                                               // NOLINT
+
+    intptr_t word() const { return static_cast<intptr_t>(word_); }
+    uintptr_t uword() const { return word_; }
+    const char *text() const { return static_cast<const char *>(pointer_); }
+    long long wide() const { return *static_cast<const long long *>(pointer_); }
+    unsigned long long uwide() const { return *static_cast<const unsigned long long *>(pointer_); }
+
+  private:
+    union {
+        uintptr_t word_;
+        const void *pointer_;
+    };
+};
+
+static_assert(sizeof(long) <= sizeof(uintptr_t), "a long goes by value");
+
+// Formatted writer over a buffer of `capacity` bytes, each write appending
 // what snprintf(text() + pos(), capacity - pos(), ...) would write: the text
 // is cut at the last byte, which stays a NUL, and pos() never passes it.
 // Built on an array, the capacity is the array's own.
-//
-// The writer does its conversions itself: %%, %s, %.Ns and %.*s (a negative
-// precision counts as none; a null text prints as the C library prints it),
-// and %d, %i, %u with no length, l or ll. No flags, widths or other
-// conversions: a format holding one ends the text where it stands
-// (scripts/lint_bridge.py holds every call site to the conversions above).
 class BoundedWriter {
   public:
     BoundedWriter(char *buf, size_t capacity) : buf_(buf), cap_(capacity), pos_(0) {
@@ -48,17 +156,19 @@ class BoundedWriter {
     template <size_t N>
     explicit BoundedWriter(char (&buf)[N]) : BoundedWriter(buf, N) {}
 
-    void Printf(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
-    void VPrintf(const char *fmt, va_list ap) __attribute__((format(printf, 2, 0)));
+    // A compiled template with its arguments: use BUNDLE_WRITE.
+    void Write(const unsigned char *compiled, std::initializer_list<FormatArg> args) {
+        WriteArgs(compiled, args.begin());
+    }
+    void WriteArgs(const unsigned char *compiled, const FormatArg *args);
+    // What "%s" writes of `text`.
+    void Append(const char *text);
     // Moves back over the last character written when it is `c`.
     bool BackOver(char c);
     size_t pos() const { return pos_; }
     const char *text() const { return buf_; }
 
   private:
-    // Appends n bytes of `s`, or as many as fit before the last byte.
-    void Put(const char *s, size_t n);
-
     char *buf_;
     size_t cap_;
     size_t pos_;
@@ -67,42 +177,31 @@ class BoundedWriter {
 // The longest text a format can give (without the NUL), for the
 // static_assert beside each fixed reply buffer: `texts` holds, in order,
 // the longest text each %s or %.*s may print (a record field's size when
-// printed with its size as the precision); %.Ns counts N, and the numbers
-// their longest decimal forms on the build's own int, long and long long.
-// A format with a conversion the writer does not do, or more texts than
+// printed with its size as the precision), and the numbers count their
+// longest decimal forms on the build's own int, long and long long. A
+// format with a conversion the writer does not do, or more texts than
 // `texts` names, counts as too long for any buffer.
 constexpr size_t LongestText(const char *fmt, std::initializer_list<size_t> texts = {}) {
     size_t n = 0;
     const size_t *next = texts.begin();
     for (const char *p = fmt; *p != '\0'; ++p) {
-        if (*p != '%') {
+        if (*p != '%' || p[1] == '%') {
+            p += *p == '%' ? 1 : 0;
             ++n;
             continue;
         }
-        ++p;
-        if (*p == '%') {
-            ++n;
+        if (p[1] == 's' || (p[1] == '.' && p[2] == '*' && p[3] == 's')) {
+            if (next == texts.end()) return SIZE_MAX;
+            n += *next++;
+            p += p[1] == 's' ? 1 : 3;
             continue;
-        }
-        size_t precision = SIZE_MAX;  // taken from `texts`
-        if (*p == '.') {
-            ++p;
-            if (*p == '*') {
-                ++p;
-            } else {
-                precision = 0;
-                for (; *p >= '0' && *p <= '9'; ++p) precision = precision * 10 + static_cast<size_t>(*p - '0');
-            }
         }
         int longs = 0;
-        for (; *p == 'l' && longs < 2; ++p) ++longs;
-        const size_t digits = longs == 0 ? 10 : longs == 1 && sizeof(long) == 4 ? 10 : 20;
-        if (*p == 's' && longs == 0) {
-            if (precision == SIZE_MAX && next == texts.end()) return SIZE_MAX;
-            n += precision != SIZE_MAX ? precision : *next++;
-        } else if ((*p == 'd' || *p == 'i') && precision == SIZE_MAX) {
+        for (++p; *p == 'l' && longs < 2; ++p) ++longs;
+        const size_t digits = longs == 0 || (longs == 1 && sizeof(long) == 4) ? 10 : 20;
+        if (*p == 'd') {
             n += digits + 1;  // and the sign
-        } else if (*p == 'u' && precision == SIZE_MAX) {
+        } else if (*p == 'u') {
             n += digits;
         } else {
             return SIZE_MAX;
@@ -112,5 +211,19 @@ constexpr size_t LongestText(const char *fmt, std::initializer_list<size_t> text
 }
 
 }  // namespace bundle
+
+// The template compiled at build time, as a constant of the calling function.
+#define BUNDLE_TEMPLATE(fmt)                                                                          \
+    ([]() -> const unsigned char * {                                                                  \
+        static constexpr auto compiled_ = ::bundle::format::CompileTemplate<::bundle::format::Compile( \
+            fmt, nullptr)>(fmt);                                                                      \
+        return compiled_.bytes;                                                                       \
+    }())
+
+// Appends `fmt` with its arguments to `out` (a BoundedWriter, or a
+// ListReply item), the format checked by the compiler as printf's is.
+#define BUNDLE_WRITE(out, fmt, ...)                                          \
+    ((void)sizeof(::bundle::format::Check(fmt, ##__VA_ARGS__)), \
+     (out).Write(BUNDLE_TEMPLATE(fmt), {__VA_ARGS__}))
 
 #endif  // BUNDLE_COMMON_WRITER_H

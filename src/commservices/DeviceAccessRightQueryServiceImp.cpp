@@ -58,13 +58,13 @@ struct AccountHeap {
 void AccountReply(const AccountHeap &heap, int right, const char (&anonymous)[ZIVRA_STORAGE_ANONYMOUS_SIZE],
                   int count) {
     bundle::BoundedWriter out(heap.reply, kAccountReplySize);
-    out.Printf(ACCOUNT_HEAD, right, FIELD(anonymous));
+    BUNDLE_WRITE(out, ACCOUNT_HEAD, right, FIELD(anonymous));
     const int n = bundle::ClampCount(count, ZIVRA_STORAGE_ACCOUNTS);
     for (int i = 0; i < n; ++i) {
-        out.Printf(ACCOUNT_ITEM, FIELD(heap.accounts[i].UserName), FIELD(heap.accounts[i].Password));
+        BUNDLE_WRITE(out, ACCOUNT_ITEM, FIELD(heap.accounts[i].UserName), FIELD(heap.accounts[i].Password));
     }
     if (n > 0) out.BackOver(',');
-    out.Printf("]}");
+    BUNDLE_WRITE(out, "]}");
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ Java_com_korvanta_nestrova_commservices_DeviceAccessRightQueryServiceImp_getHTTP
     const int result = zivra_getHTTPRightInfo(&right, password);
     BRIDGE_LOG("zivra_getHTTPRightInfo: Right = %d\n", right);
     if (result == 0) {
-        bundle::BoundedWriter(reply).Printf(HTTP_REPLY, right, FIELD(password));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), HTTP_REPLY, right, FIELD(password));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}");
     }

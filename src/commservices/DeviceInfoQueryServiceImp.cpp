@@ -75,7 +75,7 @@ void FrameworkReply(FrameworkQuery query, char (&reply)[kFrameworkReplySize]) {
     memset(vendor, 0, sizeof vendor);
     memset(version, 0, sizeof version);
     if (query(name, vendor, version) == 0) {
-        bundle::BoundedWriter(reply).Printf(FRAMEWORK_REPLY, name, vendor, version);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), FRAMEWORK_REPLY, name, vendor, version);
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }
@@ -154,7 +154,7 @@ Java_com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp_getDeviceInfoJ
     if (zivra_getDeviceInfo(t.vendor, t.productClass, t.hardwareVer, t.firmwareVer, t.flashSize, t.ramSize,
                             t.mainChipClass, t.nfc) == 0) {
         // Flash and RAM size go in unquoted: digit texts read as JSON numbers.
-        bundle::BoundedWriter(reply).Printf(DEVICE_REPLY, FIELD(t.vendor), FIELD(t.productClass),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), DEVICE_REPLY, FIELD(t.vendor), FIELD(t.productClass),
                                             FIELD(t.hardwareVer), FIELD(t.firmwareVer), FIELD(t.flashSize),
                                             FIELD(t.ramSize), FIELD(t.mainChipClass), FIELD(t.nfc));
     } else {

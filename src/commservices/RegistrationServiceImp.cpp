@@ -81,7 +81,7 @@ Java_com_korvanta_nestrova_commservices_RegistrationServiceImp_getPasswordRegist
     const int result =
         zivra_getPasswordRegistrationInfo(status, registerResult, serviceNum, serviceName, limit, times, province);
     if (result == 0) {
-        bundle::BoundedWriter(reply).Printf(REGISTRATION_REPLY, FIELD(status), FIELD(registerResult),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), REGISTRATION_REPLY, FIELD(status), FIELD(registerResult),
                                             FIELD(serviceNum), FIELD(serviceName), FIELD(limit), FIELD(times),
                                             FIELD(province));
     } else {

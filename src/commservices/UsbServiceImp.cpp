@@ -200,12 +200,12 @@ Java_com_korvanta_nestrova_commservices_UsbServiceImp_getStorageInfoJni(JNIEnv *
     // None or below zero: an empty list; more than two: the table's two.
     const int n = bundle::ClampCount(zivra_getStorageInfo(table), ZIVRA_USB_STORAGE_ENTRIES);
     bundle::BoundedWriter out(reply, kStorageReplySize);
-    out.Printf(STORAGE_HEAD);
+    BUNDLE_WRITE(out, STORAGE_HEAD);
     for (int i = 0; i < n; ++i) {
-        out.Printf(STORAGE_ITEM, FIELD(table[i].StoragePath), table[i].TotalStorage, table[i].ValidStorage);
+        BUNDLE_WRITE(out, STORAGE_ITEM, FIELD(table[i].StoragePath), table[i].TotalStorage, table[i].ValidStorage);
     }
     if (n > 0) out.BackOver(',');
-    out.Printf("]}");
+    BUNDLE_WRITE(out, "]}");
 
     jstring result = env->NewStringUTF(reply);
     free(reply);

@@ -44,7 +44,7 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetStatsJni
     // Ports are numbered 1 to 4; zero and negative ports wrap to large
     // unsigned values and are refused with them, before the gateway is asked.
     if (static_cast<unsigned>(port) - 1u < kLanPorts && zivra_getLANEthernetStats(port, &stats) == 0) {
-        bundle::BoundedWriter(reply).Printf(ETH_STATS_REPLY, static_cast<unsigned long long>(stats.BytesSent),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_STATS_REPLY, static_cast<unsigned long long>(stats.BytesSent),
                                             static_cast<unsigned long long>(stats.BytesReceived),
                                             static_cast<unsigned long>(stats.PacketsSent),
                                             static_cast<unsigned long>(stats.PacketsReceived));
@@ -67,7 +67,7 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetInfoJni(
 
     // Any port number goes to the platform, which judges it.
     if (zivra_getLANEthernetInfo(port, &info) == 0) {
-        bundle::BoundedWriter(reply).Printf(ETH_INFO_REPLY, static_cast<int>(sizeof info.Enable), info.Enable,
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_INFO_REPLY, static_cast<int>(sizeof info.Enable), info.Enable,
                                             static_cast<int>(sizeof info.Status), info.Status,
                                             static_cast<int>(sizeof info.BitRate), info.BitRate,
                                             static_cast<int>(sizeof info.DuplexMode), info.DuplexMode);

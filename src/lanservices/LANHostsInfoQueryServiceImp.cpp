@@ -50,7 +50,7 @@ void HostListReply(bundle::ListReply &reply, int result, const LANHostRecord *ho
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
         const LANHostRecord &h = hosts[i];
-        reply.Item(HOST_ITEM, FIELD(h.Class), FIELD(h.MAC), FIELD(h.DhcpName), FIELD(h.DeviceName),
+        BUNDLE_WRITE(reply, HOST_ITEM, FIELD(h.Class), FIELD(h.MAC), FIELD(h.DhcpName), FIELD(h.DeviceName),
                    FIELD(h.IP), FIELD(h.ConnectInterface), FIELD(h.OnlineTime),
                    FIELD(h.StorageAccessStatus));
     }
@@ -167,7 +167,7 @@ Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostSpe
     if (result == 0) {
         reply.Open("{\"Result\":0,\"List\":[");
         for (int i = 0; i < count; ++i) {
-            reply.Item("{\"UpSpeed\":%u,\"DownSpeed\":%u},", static_cast<unsigned>(limits[i].UpSpeed),
+            BUNDLE_WRITE(reply, "{\"UpSpeed\":%u,\"DownSpeed\":%u},", static_cast<unsigned>(limits[i].UpSpeed),
                        static_cast<unsigned>(limits[i].DownSpeed));
         }
         reply.Close();
@@ -200,7 +200,7 @@ Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostSta
     if (result == 0) {
         reply.Open("{\"Result\":0,\"List\":[");
         for (int i = 0; i < count; ++i) {
-            reply.Item("{\"UsStats\":%lu,\"DsStats\":%lu},", static_cast<unsigned long>(stats[i].UsStats),
+            BUNDLE_WRITE(reply, "{\"UsStats\":%lu,\"DsStats\":%lu},", static_cast<unsigned long>(stats[i].UsStats),
                        static_cast<unsigned long>(stats[i].DsStats));
         }
         reply.Close();

@@ -35,7 +35,7 @@ Java_com_korvanta_nestrova_lanservices_LanHostSpeedQueryServiceImp_getLANHostSpe
 
     const int result = zivra_getLANHostSpeed(bytes, &upSpeed, &downSpeed);
     if (result == 0) {
-        bundle::BoundedWriter(reply).Printf(HOST_SPEED_REPLY, upSpeed, downSpeed);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), HOST_SPEED_REPLY, upSpeed, downSpeed);
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Bandwidth disable or mac not exist\"}");
     }

@@ -96,7 +96,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANNeighborJni(JN
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
         // Each text is read no further than its field, NUL or not.
-        reply.Item("{\"SSIDName\":\"%.*s\",\"BSSID\":\"%.*s\",\"NetworkType\":\"%.*s\",\"Channel\":%.*s,"
+        BUNDLE_WRITE(reply, "{\"SSIDName\":\"%.*s\",\"BSSID\":\"%.*s\",\"NetworkType\":\"%.*s\",\"Channel\":%.*s,"
                    "\"RSSI\":\"%.*s\",\"Standard\":\"%.*s\"},",
                    W(table.SSIDName[i]), table.SSIDName[i], W(table.BSSID[i]), table.BSSID[i],
                    W(table.NetworkType[i]), table.NetworkType[i], W(table.Channel[i]), table.Channel[i],
@@ -134,7 +134,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(J
     if (zivra_getWLANSSIDStats(ssidIndex, c.TotalPacketsReceived, c.TotalPacketsSent, c.TotalBytesReceived,
                                c.TotalBytesSent, c.ErrorsSent, c.DiscardPacketsSent, c.ErrorsReceived,
                                c.DiscardPacketsReceived) == 0) {
-        bundle::BoundedWriter(reply).Printf(
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), 
             SSID_STATS_REPLY, W(c.TotalPacketsReceived), c.TotalPacketsReceived, W(c.TotalPacketsSent),
             c.TotalPacketsSent, W(c.TotalBytesReceived), c.TotalBytesReceived, W(c.TotalBytesSent),
             c.TotalBytesSent, W(c.ErrorsSent), c.ErrorsSent, W(c.DiscardPacketsSent), c.DiscardPacketsSent,
@@ -176,7 +176,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(J
     }
 
     if (result == 0) {
-        bundle::BoundedWriter(reply).Printf(RADIO_INFO_REPLY, W(r.Channel), r.Channel, W(r.AutoChannelEnable),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), RADIO_INFO_REPLY, W(r.Channel), r.Channel, W(r.AutoChannelEnable),
                                             r.AutoChannelEnable, W(r.ChannelsInUse), r.ChannelsInUse,
                                             W(r.TransmitPower), r.TransmitPower, W(r.FrequencyWidth),
                                             r.FrequencyWidth);
@@ -251,7 +251,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHostInfoJni(JN
         reply.Open("{\"Result\":0,\"List\":[");
         for (int i = 0; i < count; ++i) {
             const WLANHostRecord &h = table[i];
-            reply.Item("{\"MAC\":\"%.*s\", \"SSIDIndex\":%.*s, \"SSIDName\":\"%.*s\", \"RSSI\":\"%.*s\", "
+            BUNDLE_WRITE(reply, "{\"MAC\":\"%.*s\", \"SSIDIndex\":%.*s, \"SSIDName\":\"%.*s\", \"RSSI\":\"%.*s\", "
                        "\"RxRate\":\"%.*s\", \"TxRate\":\"%.*s\", \"Standard\":\"%.*s\"},",
                        W(h.MAC), h.MAC, W(h.SSIDIndex), h.SSIDIndex, W(h.SSIDName), h.SSIDName, W(h.RSSI),
                        h.RSSI, W(h.RxRate), h.RxRate, W(h.TxRate), h.TxRate, W(h.Standard), h.Standard);
@@ -286,7 +286,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDInfoJni(JN
 
     if (zivra_getWLANSSIDInfo(ssidIndex, s.Enable, s.BSSID, s.SSIDName, s.SSIDAdvertisementEnabled, s.Standard,
                               s.EncryptionMode) == 0) {
-        bundle::BoundedWriter(reply).Printf(SSID_INFO_REPLY, W(s.Enable), s.Enable, W(s.BSSID), s.BSSID,
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), SSID_INFO_REPLY, W(s.Enable), s.Enable, W(s.BSSID), s.BSSID,
                                             W(s.SSIDName), s.SSIDName, W(s.SSIDAdvertisementEnabled),
                                             s.SSIDAdvertisementEnabled, W(s.Standard), s.Standard,
                                             W(s.EncryptionMode), s.EncryptionMode);
@@ -319,22 +319,22 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getGuestSSIDInfoJni(J
         if (zivra_getGuestSSIDInfo(slot, &duration, isolation, &remain, &ssid) != 0) continue;
         GuestSSIDEntry &e = entries[used++];
         // The gateway's text is 8 bytes and may fill them all: read no further.
-        bundle::BoundedWriter(e.PortIsolation).Printf("%.*s", W(isolation), isolation);
+        BUNDLE_WRITE(bundle::BoundedWriter(e.PortIsolation), "%.*s", W(isolation), isolation);
         e.SSIDIndex = ssid;
         e.Duration = duration;
         e.RemainDuration = remain;
     }
 
     bundle::BoundedWriter out(buf, kGuestReplySize);
-    out.Printf("{\"Result\":0,\"List\":[");
+    BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
     for (int i = 0; i < used; ++i) {
         const GuestSSIDEntry &e = entries[i];
-        out.Printf("{\"SSIDIndex\":%d,\"Duration\":%d,\"PortIsolation\":\"%.*s\",\"RemainDuration\":%d},",
+        BUNDLE_WRITE(out, "{\"SSIDIndex\":%d,\"Duration\":%d,\"PortIsolation\":\"%.*s\",\"RemainDuration\":%d},",
                    static_cast<int>(e.SSIDIndex), static_cast<int>(e.Duration), W(e.PortIsolation),
                    e.PortIsolation, static_cast<int>(e.RemainDuration));
     }
     if (used > 0) out.BackOver(',');
-    out.Printf("]}");
+    BUNDLE_WRITE(out, "]}");
 
     BRIDGE_LOG("getGuestSSIDInfoJni: return json = %s   leave============>\n", buf);
     jstring reply = env->NewStringUTF(buf);

@@ -58,7 +58,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_com_korvanta_nestrova_transferservices
     bundle::BorrowedString t3(env, text3);
     if (t1.ok() && t2.ok() && t3.ok()) {
         zivra_vpnOnJni(t1.get(), t2.get(), t3.get());  // its result says nothing to Java
-        bundle::BoundedWriter(reply).Printf("{\"Result\":%d}", 0);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":%d}", 0);
     } else {
         // A Java null too. The gateway is not called, and Java gets the
         // empty reply as an empty String (not null).
@@ -85,7 +85,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_com_korvanta_nestrova_transferservices
     // null text itself. Java hears {"Result":0} in every case.
     bundle::BorrowedString t(env, text);
     zivra_vpnOffJni(t.get());  // its result says nothing to Java
-    bundle::BoundedWriter(reply).Printf("{\"Result\":%d}", 0);
+    BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":%d}", 0);
     jstring out = env->NewStringUTF(reply);
     t.Release();
 
@@ -100,7 +100,7 @@ Java_com_korvanta_nestrova_transferservices_L2TPVPNServiceImp_getVpnStatCmdJni(J
     BRIDGE_LOG("getVpnStatCmdJni: enter============>\n");
 
     const int status = zivra_getVpnStatCmdJni();
-    bundle::BoundedWriter(reply).Printf(STATUS_REPLY, status);
+    BUNDLE_WRITE(bundle::BoundedWriter(reply), STATUS_REPLY, status);
     jstring out = env->NewStringUTF(reply);
 
     BRIDGE_LOG("getVpnStatCmdJni: return json = %s leave ============>\n", reply);
@@ -122,7 +122,7 @@ Java_com_korvanta_nestrova_transferservices_L2TPVPNServiceImp_getConnectedIpList
         BRIDGE_LOG("getConnectedIpListJni: return %s leave============>\n", text);
         free(text);
     } else {
-        bundle::BoundedWriter(reply).Printf("{\"Result\":0, \"ips\":[%s]}", "");
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0, \"ips\":[%s]}", "");
         out = env->NewStringUTF(reply);
         BRIDGE_LOG("getConnectedIpListJni: return %s leave============>\n", reply);
     }

@@ -33,8 +33,8 @@ void QuoteNames(char *text, const char (&table)[N][HTTP_RULE_ENTRY_SIZE], int32_
     bundle::BoundedWriter out(text, kNamesText);
     const int n = bundle::ClampCount(count, static_cast<int>(N));
     for (int j = 0; j < n; ++j) {
-        if (j > 0) out.Printf(",");
-        out.Printf("\"%.*s\"", FIELD(table[j]));
+        if (j > 0) BUNDLE_WRITE(out, ",");
+        BUNDLE_WRITE(out, "\"%.*s\"", FIELD(table[j]));
     }
 }
 
@@ -52,9 +52,9 @@ void JoinNames(JNIEnv *env, jobjectArray array, char (&text)[kNamesText]) {
         bundle::BorrowedString chars(env, static_cast<jstring>(element.get()));
         if (!chars.ok()) continue;
         if (out.pos() == 0) {
-            out.Printf("%s", chars.get());
+            BUNDLE_WRITE(out, "%s", chars.get());
         } else {
-            out.Printf(",%s", chars.get());
+            BUNDLE_WRITE(out, ",%s", chars.get());
         }
     }
 }
@@ -80,7 +80,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
         reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            out.Printf("{\"Result\":0,\"List\":[");
+            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
             int items = 0;
             for (int i = 0; i < count; ++i) {
                 const HTTPProcessRuleRecord &r = list[i];
@@ -91,8 +91,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
                     QuoteNames(methods, r.Methods, r.MethodCount);
                     QuoteNames(codes, r.StatusCodes, r.StatusCodeCount);
                     QuoteNames(headers, r.Headers, r.HeaderCount);
-                    if (items > 0) out.Printf(",");
-                    out.Printf("{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
+                    if (items > 0) BUNDLE_WRITE(out, ",");
+                    BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
                                "\"HostMAC\":\"%.*s\",\"MethodList\":[%s],\"StatuscodeList\":[%s],"
                                "\"HeaderList\":[%s],\"BundleName\":\"%.*s\"}",
                                FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction), FIELD(r.HostMAC),
@@ -103,7 +103,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
                 free(codes);
                 free(headers);
             }
-            out.Printf("]}");
+            BUNDLE_WRITE(out, "]}");
         }
     }
     const char *text = reply != nullptr ? reply : "";

@@ -39,17 +39,17 @@ Java_com_korvanta_nestrova_transferservices_TrafficForwardServiceImp_getForwardR
         reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            out.Printf("{\"Result\":0,\"List\":[");
+            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
             for (int i = 0; i < count; ++i) {
                 const ForwardRuleRecord &r = list[i];
-                if (i > 0) out.Printf(",");
+                if (i > 0) BUNDLE_WRITE(out, ",");
                 // The forward-to port goes quoted, as a JSON string.
-                out.Printf("{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Protocol\":\"%.*s\","
+                BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Protocol\":\"%.*s\","
                            "\"HostMAC\":\"%.*s\",\"ForwardToIP\":\"%.*s\",\"ForwardToPort\":\"%.*s\"}",
                            FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Protocol), FIELD(r.HostMAC),
                            FIELD(r.ForwardToIP), FIELD(r.ForwardToPort));
             }
-            out.Printf("]}");
+            BUNDLE_WRITE(out, "]}");
         }
     }
     const char *text = reply != nullptr ? reply : "";

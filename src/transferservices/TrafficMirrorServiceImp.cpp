@@ -43,16 +43,16 @@ Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_getMirroRule
         reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            out.Printf("{\"Result\":0,\"List\":[");
+            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
             for (int i = 0; i < count; ++i) {
                 const MirrorRuleRecord &r = list[i];
                 // The mirror-to port goes unquoted, as a JSON number. Every
-                // rule but the first comes after a comma, in the same call.
-                out.Printf(i > 0 ? "," MIRROR_RULE : MIRROR_RULE,
-                           FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction), FIELD(r.Protocol),
-                           FIELD(r.HostMAC), FIELD(r.MirrorToIP), FIELD(r.MirrorToPort));
+                // rule but the first comes after a comma.
+                if (i > 0) BUNDLE_WRITE(out, ",");
+                BUNDLE_WRITE(out, MIRROR_RULE, FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction),
+                             FIELD(r.Protocol), FIELD(r.HostMAC), FIELD(r.MirrorToIP), FIELD(r.MirrorToPort));
             }
-            out.Printf("]}");
+            BUNDLE_WRITE(out, "]}");
         }
     }
     const char *text = reply != nullptr ? reply : "";

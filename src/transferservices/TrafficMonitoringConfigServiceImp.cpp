@@ -33,23 +33,23 @@ MonitoringDestRecord *TakeRecords(size_t n) {
 // lists the 255; a reply that outgrows its 30720 bytes is cut at the end.
 void ListDestinations(char *reply, const MonitoringDestRecord *table) {
     bundle::BoundedWriter out(reply, kListReply);
-    out.Printf("{\"Result\":0,\"List\":[");
+    BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
     bool listed = false;
     for (int e = 0; e < MONITORING_TABLE_ENTRIES; ++e) {
         const MonitoringDestRecord &r = table[e];
         if (r.BundleName[0] == '\0' || r.Count <= 0) continue;
-        if (listed) out.Printf(",");
+        if (listed) BUNDLE_WRITE(out, ",");
         listed = true;
-        out.Printf("{\"BundleName\":\"%.*s\"", FIELD(r.BundleName));
-        out.Printf(",\"DestAddressList\":[\"");
+        BUNDLE_WRITE(out, "{\"BundleName\":\"%.*s\"", FIELD(r.BundleName));
+        BUNDLE_WRITE(out, ",\"DestAddressList\":[\"");
         const int count = bundle::ClampCount(r.Count, MONITORING_DEST_SLOTS);
         for (int j = 0; j < count; ++j) {
-            if (j > 0) out.Printf("\",\"");
-            out.Printf("%.*s", FIELD(r.Dest[j]));
+            if (j > 0) BUNDLE_WRITE(out, "\",\"");
+            BUNDLE_WRITE(out, "%.*s", FIELD(r.Dest[j]));
         }
-        out.Printf("\"]}");
+        BUNDLE_WRITE(out, "\"]}");
     }
-    out.Printf("]}");
+    BUNDLE_WRITE(out, "]}");
 }
 
 // The add/delete record: the first destinations of the array, each cut to

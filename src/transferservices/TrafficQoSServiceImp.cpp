@@ -47,7 +47,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getStatsByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetStatsByFlowJni enter ==========>\n");
     if (zivra_getStatsByFlowJni(up, down, flow) == 0) {
-        bundle::BoundedWriter(reply).Printf("{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", FIELD(up), FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", FIELD(up), FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -66,7 +66,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedLimitBy
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedLimitByFlowJni enter ==========>\n");
     if (zivra_getSpeedLimitByFlowJni(up, down, flow) == 0) {
-        bundle::BoundedWriter(reply).Printf("{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", FIELD(up),
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", FIELD(up),
                                             FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
@@ -86,7 +86,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedByFlowJni enter ==========>\n");
     if (zivra_getSpeedByFlowJni(up, down, flow) == 0) {
-        bundle::BoundedWriter(reply).Printf("{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", FIELD(up), FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", FIELD(up), FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -152,13 +152,13 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getTrafficInfoB
         reply = bundle::HeapListBuffer(count, kTrafficItemAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            out.Printf("{\"Result\":0,\"List\":[");
+            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
             for (int i = 0; i < count && list != nullptr; ++i) {
-                out.Printf("{\"RemoteAddress\":\"%.*s\"", FIELD(list[i].RemoteAddress));
-                out.Printf(",\"RemotePort\":\"%.*s\"}", FIELD(list[i].RemotePort));
-                if (i < count - 1) out.Printf(",");
+                BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\"", FIELD(list[i].RemoteAddress));
+                BUNDLE_WRITE(out, ",\"RemotePort\":\"%.*s\"}", FIELD(list[i].RemotePort));
+                if (i < count - 1) BUNDLE_WRITE(out, ",");
             }
-            out.Printf("]}");
+            BUNDLE_WRITE(out, "]}");
         }
     }
     // An exhausted heap answers the empty text.

@@ -52,7 +52,7 @@ void V4List(bundle::ListReply &reply, int result, const Layer3ForwardingEntry *t
     if (result != 0) return reply.Fail();
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
-        reply.Item(V4_ITEM, static_cast<int>(t[i].Index), FIELD(t[i].DestIPAddress), FIELD(t[i].DestSubnetMask),
+        BUNDLE_WRITE(reply, V4_ITEM, static_cast<int>(t[i].Index), FIELD(t[i].DestIPAddress), FIELD(t[i].DestSubnetMask),
                    FIELD(t[i].GatewayIPAddress), FIELD(t[i].Interface));
     }
     reply.Close();
@@ -62,7 +62,7 @@ void V6List(bundle::ListReply &reply, int result, const IPv6Layer3ForwardingEntr
     if (result != 0) return reply.Fail();
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
-        reply.Item(V6_ITEM, static_cast<int>(t[i].Index), FIELD(t[i].DestIPPrefix), FIELD(t[i].NextHop),
+        BUNDLE_WRITE(reply, V6_ITEM, static_cast<int>(t[i].Index), FIELD(t[i].DestIPPrefix), FIELD(t[i].NextHop),
                    FIELD(t[i].Interface));
     }
     reply.Close();
@@ -83,7 +83,7 @@ Java_com_korvanta_nestrova_transferservices_TransferQueryServiceImp_getVLANBindI
     bundle::ListReply reply(count, kVlanAllowance, "{\"Result\":-1,\"List\":[]}");
     if (result == 0) {
         reply.Open("{\"Result\":0,\"List\":[");
-        for (int i = 0; i < count; ++i) reply.Item(VLAN_ITEM, FIELD(table[i].LanInterface), FIELD(table[i].Bind));
+        for (int i = 0; i < count; ++i) BUNDLE_WRITE(reply, VLAN_ITEM, FIELD(table[i].LanInterface), FIELD(table[i].Bind));
         reply.Close();
     } else {
         reply.Fail();

@@ -41,10 +41,10 @@ Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni(J
     } else {
         char header[48];
         static_assert(bundle::LongestText(POTS_HEADER) < sizeof header, "POTS header cut");
-        bundle::BoundedWriter(header).Printf(POTS_HEADER, count);
+        BUNDLE_WRITE(bundle::BoundedWriter(header), POTS_HEADER, count);
         reply.Open(header);
         for (int i = 0; i < count; ++i) {
-            reply.Item(POTS_ITEM, static_cast<int>(lines[i].POTSIndex), FIELD(lines[i].PhoneNumber),
+            BUNDLE_WRITE(reply, POTS_ITEM, static_cast<int>(lines[i].POTSIndex), FIELD(lines[i].PhoneNumber),
                        FIELD(lines[i].LineStatus));
         }
         reply.Close();

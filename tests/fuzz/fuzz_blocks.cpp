@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const size_t allowance = in.U8();
     bundle::ListReply reply(count < 0 ? count : count % 70, allowance, "{\"Result\":-1,\"List\":[]}");
     reply.Open("{\"Result\":0,\"List\":[");
-    for (int i = in.U8() % 8; i > 0; --i) reply.Item("%s,", in.Text(600).c_str());
+    for (int i = in.U8() % 8; i > 0; --i) BUNDLE_WRITE(reply, "%s,", in.Text(600).c_str());
     reply.Close();
     if (strlen(reply.text()) == 0) abort();
 

@@ -16,7 +16,7 @@ TEST(ListReply, BufferSizesASizeTCannotHoldGiveNoBuffer) {
     // wraps on a 32-bit and on a 64-bit size_t alike.
     ListReply r(2147483647, SIZE_MAX / 4, "{\"Result\":-1,\"List\":[]}");
     r.Open("{\"Result\":0,\"List\":[");
-    r.Item("{\"N\":%d},", 1);
+    BUNDLE_WRITE(r, "{\"N\":%d},", 1);
     r.Close();
     EXPECT_STREQ(r.text(), "{\"Result\":-1,\"List\":[]}");
     // (2 + 1) x half the address space wraps too, on either size_t.
@@ -35,7 +35,7 @@ TEST(ListReply, ItemsFillingTheirWholeAllowanceStayWhole) {
     const std::string field(k - 1 - 9, 'a');  // {"A":"..."}, is 9 characters around it
     ListReply r(1, k, "{\"Result\":-1,\"List\":[]}");
     r.Open("{\"Result\":0,\"List\":[");
-    r.Item("{\"A\":\"%s\"},", field.c_str());
+    BUNDLE_WRITE(r, "{\"A\":\"%s\"},", field.c_str());
     r.Close();
     EXPECT_EQ(std::string(r.text()), "{\"Result\":0,\"List\":[{\"A\":\"" + field + "\"}]}");
 }

@@ -19,22 +19,22 @@ struct Case {
     const char *format;
     std::function<void(char *, size_t)> ours, libc;
 };
-#define BOTH(...)                                                                               \
-    Case {                                                                                      \
-        #__VA_ARGS__, [](char *b, size_t n) { bundle::BoundedWriter(b, n).Printf(__VA_ARGS__); }, \
-            [](char *b, size_t n) { snprintf(b, n, __VA_ARGS__); }                              \
+#define BOTH(...)                                                                                \
+    Case {                                                                                       \
+        #__VA_ARGS__, [](char *b, size_t n) { BUNDLE_WRITE(bundle::BoundedWriter(b, n), __VA_ARGS__); }, \
+            [](char *b, size_t n) { snprintf(b, n, __VA_ARGS__); }                               \
     }
 
 TEST(Writer, WritesWhatSnprintfWrites) {
     static const char field[4] = {'a', 'b', 'c', 'd'};  // fills its field, no NUL
     const Case cases[] = {
         BOTH("{\"Result\":0,\"UsStats\":%llu,\"DsStats\":%llu}", ULLONG_MAX, 0ULL),
-        BOTH("%d|%i|%u|%d", INT_MIN, INT_MAX, UINT_MAX, 0),
-        BOTH("%ld %lu %li", LONG_MIN, ULONG_MAX, LONG_MAX),
-        BOTH("%lld %llu %llu %lli", LLONG_MIN, 4294967296ULL, 10000000000000000000ULL, 4294967295LL),
+        BOTH("%d|%d|%u|%d", INT_MIN, INT_MAX, UINT_MAX, 0),
+        BOTH("%ld %lu %ld", LONG_MIN, ULONG_MAX, LONG_MAX),
+        BOTH("%lld %llu %llu %lld", LLONG_MIN, 4294967296ULL, 10000000000000000000ULL, 4294967295LL),
         BOTH("a%%b%sc%%", "text"),
-        BOTH("%.*s|%.3s|%.0s|%.*s!", 4, field, "xy", "z", -1, "negative precision is none"),
-        BOTH("[%s][%.*s][%.6s][%.5s]", g_null, 3, g_null, g_null, g_null),
+        BOTH("%.*s|%.*s|%.*s!", 4, field, 0, "z", -1, "negative precision is none"),
+        BOTH("[%s][%.*s][%.*s][%.*s]", g_null, 3, g_null, 6, g_null, 5, g_null),
         BOTH("no conversion at all"),
         BOTH("%s", ""),
     };
@@ -50,35 +50,40 @@ TEST(Writer, WritesWhatSnprintfWrites) {
     }
 }
 
-TEST(Writer, AppendsWithinItsBufferAndStopsAtAConversionItDoesNotDo) {
+TEST(Writer, AppendsWithinItsBufferAndSplitsLongRuns) {
     char buf[8];
     bundle::BoundedWriter out(buf);
-    out.Printf("%s", "abc");
-    out.Printf("%d", -12);
+    out.Append("abc");
+    BUNDLE_WRITE(out, "%d", -12);
     EXPECT_TRUE(out.BackOver('2'));
-    out.Printf("%u%s", 345u, "zz");  // cut at the last byte
+    BUNDLE_WRITE(out, "%u%s", 345u, "zz");  // cut at the last byte
     EXPECT_STREQ(buf, "abc-134");
     EXPECT_EQ(out.pos(), 7u);
-    char other[16];
-    bundle::BoundedWriter(other).Printf("ab%xcd%d", 255u, 1);
-    EXPECT_STREQ(other, "ab");
+    // A run of 300 characters goes over two pieces of the compiled template.
+    char wide[400];
+#define R10 "rrrrrrrrrr"
+#define R100 R10 R10 R10 R10 R10 R10 R10 R10 R10 R10
+    BUNDLE_WRITE(bundle::BoundedWriter(wide), "<" R100 R100 R100 "%d>", 7);
+    EXPECT_EQ(std::string(wide), "<" + std::string(300, 'r') + "7>");
+    // A conversion the writer does not do never compiles into a template.
+    EXPECT_EQ(bundle::format::Compile("ab%xcd", nullptr), 0u);
 }
 
 TEST(Writer, LongestTextIsNeverShortOfTheText) {
     char buf[64];
     const struct { size_t longest; std::function<void()> print; } cases[] = {
-        {bundle::LongestText("%d"), [&] { bundle::BoundedWriter(buf).Printf("%d", INT_MIN); }},
-        {bundle::LongestText("%u"), [&] { bundle::BoundedWriter(buf).Printf("%u", UINT_MAX); }},
-        {bundle::LongestText("%ld"), [&] { bundle::BoundedWriter(buf).Printf("%ld", LONG_MIN); }},
-        {bundle::LongestText("%lu"), [&] { bundle::BoundedWriter(buf).Printf("%lu", ULONG_MAX); }},
-        {bundle::LongestText("%lld"), [&] { bundle::BoundedWriter(buf).Printf("%lld", LLONG_MIN); }},
-        {bundle::LongestText("%llu"), [&] { bundle::BoundedWriter(buf).Printf("%llu", ULLONG_MAX); }},
+        {bundle::LongestText("%d"), [&] { BUNDLE_WRITE(bundle::BoundedWriter(buf), "%d", INT_MIN); }},
+        {bundle::LongestText("%u"), [&] { BUNDLE_WRITE(bundle::BoundedWriter(buf), "%u", UINT_MAX); }},
+        {bundle::LongestText("%ld"), [&] { BUNDLE_WRITE(bundle::BoundedWriter(buf), "%ld", LONG_MIN); }},
+        {bundle::LongestText("%lu"), [&] { BUNDLE_WRITE(bundle::BoundedWriter(buf), "%lu", ULONG_MAX); }},
+        {bundle::LongestText("%lld"), [&] { BUNDLE_WRITE(bundle::BoundedWriter(buf), "%lld", LLONG_MIN); }},
+        {bundle::LongestText("%llu"), [&] { BUNDLE_WRITE(bundle::BoundedWriter(buf), "%llu", ULLONG_MAX); }},
     };
     for (const auto &c : cases) {
         c.print();
         EXPECT_GE(c.longest, strlen(buf)) << buf;
     }
-    static_assert(bundle::LongestText("{\"A\":\"%.*s\",\"B\":%s,%.3s%%}", {16, 5}) == 15 + 16 + 5 + 3, "");
+    static_assert(bundle::LongestText("{\"A\":\"%.*s\",\"B\":%s,%%}", {16, 5}) == 15 + 16 + 5, "");
     static_assert(bundle::LongestText("%s %s", {1}) == SIZE_MAX, "a text with no bound");
     static_assert(bundle::LongestText("%x") == SIZE_MAX, "a conversion the writer does not do");
 }
