@@ -12,10 +12,10 @@ database):
                (%.*s and the field's size), never a bare %s: the platform may
                fill a field to its last byte with no NUL.
   own-writer   Replies and texts are formatted by the bridge's own writer
-               (BoundedWriter, ListReply::Item, CopyText), never by the C
-               library's snprintf family, and a format handed to the writer
-               holds only the conversions it does (%%, %s, %.Ns, %.*s, and
-               %d, %i, %u with no length, l or ll).
+               (BUNDLE_WRITE, BoundedWriter::Literal, CopyText), never by
+               the C library's snprintf family; a template handed to the
+               writer holds only the conversions it does (%%, %s, %.*s, and
+               %d, %u with no length, l or ll), and a Literal holds no %.
 
 usage: lint_bridge.py BUILD_DIR FILE...     exit 1 on any finding
        lint_bridge.py --buffers BUILD_DIR FILE...
@@ -37,8 +37,8 @@ JNI_TAKE_GIVE = {
     'GetByteArrayElements', 'ReleaseByteArrayElements',
 }
 LIBC_FORMAT = {'snprintf', 'sprintf', 'vsnprintf', 'vsprintf'}
-WRITER_CALLS = {'Printf', 'VPrintf', 'Item'}
-WRITER_CONVERSION = re.compile(r'^%(%|(\.(\*|\d+))?s|(ll|l)?[diu])$')
+WRITER_CALLS = {'Check'}  # bundle::format::Check, the compiler's view of a BUNDLE_WRITE
+WRITER_CONVERSION = re.compile(r'^%(%|(\.\*)?s|(ll|l)?[du])$')
 CONVERSION = re.compile(r'%[-+ #0]*(\*|\d+)?(\.(\*|\d*))?(hh|h|ll|l|j|z|t|L)?([diouxXeEfFgGaAcspn%])')
 PASS_THROUGH = {ci.CursorKind.UNEXPOSED_EXPR, ci.CursorKind.PAREN_EXPR}
 
@@ -104,7 +104,9 @@ def writer_does(m):
 def check_call(call, findings, where):
     args = list(call.get_arguments())
     if call.spelling in LIBC_FORMAT:
-        findings.add((where, 'own-writer', '%s: write through bundle::BoundedWriter or bundle::CopyText' % call.spelling))
+        findings.add((where, 'own-writer', '%s: write through BUNDLE_WRITE or bundle::CopyText' % call.spelling))
+    if call.spelling == 'Literal' and args and '%' in (format_of(args[0]) or ''):
+        findings.add((where, 'own-writer', 'a Literal is copied as it stands: no % in it (use BUNDLE_WRITE)'))
     for k, a in enumerate(args):
         fmt = format_of(a)
         if fmt is None or '%' not in fmt:

@@ -10,7 +10,6 @@
 
 namespace {
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 // Replies the gateway writes whole get one byte more than the gateway is
 // told of: that byte stays zero, so a text filling the gateway's part with
@@ -153,16 +152,16 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfInfo
     BRIDGE_LOG("getWANIfInfoJni  enter============>\n");
 
     if (zivra_getWANIfInfo(wanIndex, &c, &v4, &v6) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_INFO, FIELD(c.LanInterface), FIELD(c.VLANMode), FIELD(c.VLANIDMark),
-                 FIELD(c.Dot1pMark), FIELD(c.MulticastVlan), FIELD(c.LanInterfaceDHCPEnable), FIELD(c.IPMode),
-                 FIELD(c.ConnectionType), FIELD(c.NATEnabled), FIELD(c.Username), FIELD(v4.AddressingType),
-                 FIELD(v4.ExternalIPAddress), FIELD(v4.SubnetMask), FIELD(v4.DefaultGateway),
-                 FIELD(v4.DNSEnabled), FIELD(v4.DNSServers), FIELD(v4.MACAddress), FIELD(c.ConnectionTrigger),
-                 FIELD(v6.IPv6IPAddressOrigin), FIELD(v6.IPv6IPAddress), FIELD(v6.IPv6DNSServers),
-                 FIELD(v6.IPv6PrefixDelegationEnabled), FIELD(v6.IPv6PrefixOrigin), FIELD(v6.IPv6Prefix),
-                 FIELD(v6.IPv6PrefixPltime), FIELD(v6.IPv6PrefixVltime), FIELD(v6.IPv6DefaultGateway),
-                 FIELD(v6.IPv6DsliteEnable), FIELD(v6.IPv6AftrMode), FIELD(v6.IPv6AftrAddress),
-                 FIELD(c.ServiceList));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_INFO, BUNDLE_FIELD(c.LanInterface), BUNDLE_FIELD(c.VLANMode), BUNDLE_FIELD(c.VLANIDMark),
+                 BUNDLE_FIELD(c.Dot1pMark), BUNDLE_FIELD(c.MulticastVlan), BUNDLE_FIELD(c.LanInterfaceDHCPEnable), BUNDLE_FIELD(c.IPMode),
+                 BUNDLE_FIELD(c.ConnectionType), BUNDLE_FIELD(c.NATEnabled), BUNDLE_FIELD(c.Username), BUNDLE_FIELD(v4.AddressingType),
+                 BUNDLE_FIELD(v4.ExternalIPAddress), BUNDLE_FIELD(v4.SubnetMask), BUNDLE_FIELD(v4.DefaultGateway),
+                 BUNDLE_FIELD(v4.DNSEnabled), BUNDLE_FIELD(v4.DNSServers), BUNDLE_FIELD(v4.MACAddress), BUNDLE_FIELD(c.ConnectionTrigger),
+                 BUNDLE_FIELD(v6.IPv6IPAddressOrigin), BUNDLE_FIELD(v6.IPv6IPAddress), BUNDLE_FIELD(v6.IPv6DNSServers),
+                 BUNDLE_FIELD(v6.IPv6PrefixDelegationEnabled), BUNDLE_FIELD(v6.IPv6PrefixOrigin), BUNDLE_FIELD(v6.IPv6Prefix),
+                 BUNDLE_FIELD(v6.IPv6PrefixPltime), BUNDLE_FIELD(v6.IPv6PrefixVltime), BUNDLE_FIELD(v6.IPv6DefaultGateway),
+                 BUNDLE_FIELD(v6.IPv6DsliteEnable), BUNDLE_FIELD(v6.IPv6AftrMode), BUNDLE_FIELD(v6.IPv6AftrAddress),
+                 BUNDLE_FIELD(c.ServiceList));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }

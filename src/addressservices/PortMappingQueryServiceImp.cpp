@@ -15,7 +15,6 @@ constexpr size_t kReplySize = 262144;
 
 // Texts are read up to their field's size, so a field the gateway filled to
 // its last byte with no NUL is never read past.
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 #define WAN_GROUP_OPEN "{\"WANName\":\"%.*s\",\"MapList\":["
 #define MAPPING_ITEM                                                                                  \
@@ -37,24 +36,24 @@ static_assert(kReplyLongest + 1 <= kReplySize, "longest port mapping reply does 
 // entry with no mapping gives no group. Each group's last item comma and the
 // last group's comma are moved back over before the closing brackets.
 void WriteMappingList(bundle::BoundedWriter &out, const PortMappingTable &table) {
-    BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+    out.Literal("{\"Result\":0,\"List\":[");
     bool grouped = false;
     for (const PortMappingWanEntry &wan : table.Entry) {
         // An entry holds 64 records: a larger MapCount lists those 64.
         const int count = bundle::ClampCount(wan.MapCount, PORT_MAPPING_MAPS_PER_WAN);
         if (count == 0) continue;
-        BUNDLE_WRITE(out, WAN_GROUP_OPEN, FIELD(wan.WANName));
+        BUNDLE_WRITE(out, WAN_GROUP_OPEN, BUNDLE_FIELD(wan.WANName));
         for (int i = 0; i < count; ++i) {
             const PortMappingRecord &m = wan.Maps[i];
-            BUNDLE_WRITE(out, MAPPING_ITEM, FIELD(m.PortMappingIndex), FIELD(m.Enabled), FIELD(m.ExternalPort),
-                       FIELD(m.InternalPort), FIELD(m.Protocol), FIELD(m.InternalClient));
+            BUNDLE_WRITE(out, MAPPING_ITEM, BUNDLE_FIELD(m.PortMappingIndex), BUNDLE_FIELD(m.Enabled), BUNDLE_FIELD(m.ExternalPort),
+                       BUNDLE_FIELD(m.InternalPort), BUNDLE_FIELD(m.Protocol), BUNDLE_FIELD(m.InternalClient));
         }
         out.BackOver(',');
-        BUNDLE_WRITE(out, "]},");
+        out.Literal("]},");
         grouped = true;
     }
     if (grouped) out.BackOver(',');
-    BUNDLE_WRITE(out, "]}");
+    out.Literal("]}");
 }
 
 }  // namespace

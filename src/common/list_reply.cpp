@@ -5,11 +5,17 @@
 
 namespace bundle {
 
+char *ReplyBlock(size_t size) {
+    char *block = static_cast<char *>(malloc(size > 0 ? size : 1));
+    if (block != nullptr) block[0] = '\0';
+    return block;
+}
+
 char *HeapListBuffer(int count, size_t per_item, size_t *size) {
     const size_t slots = static_cast<size_t>(count > 0 ? count : 0) + 1;
     *size = 0;
     if (per_item == 0 || slots > SIZE_MAX / per_item) return nullptr;
-    char *buf = static_cast<char *>(calloc(slots, per_item));
+    char *buf = ReplyBlock(slots * per_item);
     if (buf != nullptr) *size = slots * per_item;
     return buf;
 }
@@ -35,7 +41,7 @@ ListReply::ListReply(int count, size_t per_item, const char *fail_reply)
     if (per_item != 0 && c > (SIZE_MAX - kListFrameBytes) / per_item) return;
     const size_t body = c > 0 ? c * per_item : kEmptyListBytes;
     cap_ = body + kListFrameBytes;
-    buf_ = static_cast<char *>(calloc(cap_, 1));
+    buf_ = ReplyBlock(cap_);
     if (buf_ == nullptr) cap_ = 0;
     out_ = BoundedWriter(buf_, cap_);
 }
@@ -46,7 +52,7 @@ void ListReply::Open(const char *prefix) { out_.Append(prefix); }
 
 void ListReply::Close() {
     if (items_ > 0) out_.BackOver(',');
-    out_.Append("]}");
+    out_.Literal("]}");
 }
 
 void ListReply::Fail() {

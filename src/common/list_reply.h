@@ -10,8 +10,14 @@
 
 namespace bundle {
 
-// A zeroed heap buffer of (count + 1) * per_item bytes for the reply of a
-// list the gateway hands back on its own heap, count being the entries it
+// A heap block of `size` bytes (at least 1) for a reply that a
+// BoundedWriter writes, which ends its text with a NUL itself: the block
+// is not zeroed, as zeroing a list's tens of kilobytes costs as much as
+// writing its text. Null when the heap is exhausted.
+char *ReplyBlock(size_t size);
+
+// A reply block of (count + 1) * per_item bytes for the reply of a list
+// the gateway hands back on its own heap, count being the entries it
 // reports (none below zero). Every entry is listed, so the count is not
 // cut; a count whose size a size_t cannot hold (on the gateway's 32-bit
 // size_t, some 14 million rules) gives null, as an exhausted heap does.
@@ -27,7 +33,7 @@ char *HeapText(const char *text, size_t size);
 // record count: `{"Result":0,"List":[`, one item per record (each item text
 // ends with a comma), the last comma overwritten by `]}`.
 //
-// The buffer holds count * per_item bytes (32 when count < 1) plus room for
+// The reply block holds count * per_item bytes (32 when count < 1) plus room for
 // the prefix, the closing `]}` and the NUL, so every reply whose items fit
 // their allowance stays whole. Should the allocation fail, the reply is the
 // method's fail reply, kept as a literal, so Java still gets valid JSON.

@@ -13,6 +13,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
 
 #include <initializer_list>
 
@@ -116,6 +117,18 @@ int Check(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace format
 
+// The size of a record's text field, as the precision of its %.*s
+// (BUNDLE_FIELD): the writer may then read the whole field, past a NUL in
+// it, which lets it look at several bytes at once. An int to the compiler's
+// format check.
+enum FieldSize : int {};
+
+template <size_t N>
+constexpr FieldSize SizeOf(const char (&)[N]) {
+    static_assert(N <= 0x7FFFFFFF, "a field an int can size");
+    return static_cast<FieldSize>(N);
+}
+
 // One argument of a template, as the call passes it: numbers and texts by
 // value, 64-bit numbers (wider than a pointer on the gateway) by address,
 // valid until the call's end. The template's conversion says which it is.
@@ -128,6 +141,11 @@ class FormatArg {
     FormatArg(const long long &v) : pointer_(&v) {}                                         // NOLINT
     FormatArg(const unsigned long long &v) : pointer_(&v) {}                                // NOLINT
     FormatArg(const char *v) : pointer_(v) {}                                               // NOLINT
+    // On a 64-bit host a field's size carries a mark above any int; on the
+    // gateway it is an int like any other precision.
+    FormatArg(FieldSize v) : word_(static_cast<uintptr_t>(v) | kFieldMark) {}               // NOLINT
+
+    static constexpr uintptr_t kFieldMark = UINTPTR_MAX > UINT32_MAX ? uintptr_t{1} << 40 : 0;
 
     intptr_t word() const { return static_cast<intptr_t>(word_); }
     uintptr_t uword() const { return word_; }
@@ -163,12 +181,33 @@ class BoundedWriter {
     void WriteArgs(const unsigned char *compiled, const FormatArg *args);
     // What "%s" writes of `text`.
     void Append(const char *text);
+    // Text of its own, a literal with no %, copied with its length known
+    // where it is used: the brackets and commas around list items.
+    template <size_t N>
+    void Literal(const char (&text)[N]) {
+        Put(text, N - 1);
+    }
     // Moves back over the last character written when it is `c`.
     bool BackOver(char c);
     size_t pos() const { return pos_; }
     const char *text() const { return buf_; }
 
   private:
+#if UINTPTR_MAX > UINT32_MAX
+    // On a 64-bit host the copy is made where it is used, without a call.
+    void Put(const char *text, size_t n) {
+        if (cap_ == 0) return;
+        const size_t room = cap_ - 1 - pos_;
+        if (n > room) n = room;
+        memcpy(buf_ + pos_, text, n);
+        pos_ += n;
+        buf_[pos_] = '\0';
+    }
+#else
+    // On the gateway, where flash counts more than a call, made once.
+    void Put(const char *text, size_t n);
+#endif
+
     char *buf_;
     size_t cap_;
     size_t pos_;
@@ -211,6 +250,9 @@ constexpr size_t LongestText(const char *fmt, std::initializer_list<size_t> text
 }
 
 }  // namespace bundle
+
+// A record text field as the arguments of its %.*s.
+#define BUNDLE_FIELD(f) ::bundle::SizeOf(f), (f)
 
 // The template compiled at build time, as a constant of the calling function.
 #define BUNDLE_TEMPLATE(fmt)                                                                          \

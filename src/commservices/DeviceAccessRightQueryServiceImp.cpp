@@ -11,7 +11,6 @@
 
 namespace {
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 #define ACCOUNT_HEAD "{\"Result\":0,\"Right\":%d,\"Anonymous\":\"%.*s\",\"AccountList\":["
 #define ACCOUNT_ITEM "{\"UserName\":\"%.*s\",\"Password\":\"%.*s\"},"
@@ -58,13 +57,13 @@ struct AccountHeap {
 void AccountReply(const AccountHeap &heap, int right, const char (&anonymous)[ZIVRA_STORAGE_ANONYMOUS_SIZE],
                   int count) {
     bundle::BoundedWriter out(heap.reply, kAccountReplySize);
-    BUNDLE_WRITE(out, ACCOUNT_HEAD, right, FIELD(anonymous));
+    BUNDLE_WRITE(out, ACCOUNT_HEAD, right, BUNDLE_FIELD(anonymous));
     const int n = bundle::ClampCount(count, ZIVRA_STORAGE_ACCOUNTS);
     for (int i = 0; i < n; ++i) {
-        BUNDLE_WRITE(out, ACCOUNT_ITEM, FIELD(heap.accounts[i].UserName), FIELD(heap.accounts[i].Password));
+        BUNDLE_WRITE(out, ACCOUNT_ITEM, BUNDLE_FIELD(heap.accounts[i].UserName), BUNDLE_FIELD(heap.accounts[i].Password));
     }
     if (n > 0) out.BackOver(',');
-    BUNDLE_WRITE(out, "]}");
+    out.Literal("]}");
 }
 
 }  // namespace
@@ -113,7 +112,7 @@ Java_com_korvanta_nestrova_commservices_DeviceAccessRightQueryServiceImp_getHTTP
     const int result = zivra_getHTTPRightInfo(&right, password);
     BRIDGE_LOG("zivra_getHTTPRightInfo: Right = %d\n", right);
     if (result == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), HTTP_REPLY, right, FIELD(password));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), HTTP_REPLY, right, BUNDLE_FIELD(password));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get DeviceAccessRightInformation fail\"}");
     }

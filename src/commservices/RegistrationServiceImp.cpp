@@ -10,7 +10,6 @@
 
 namespace {
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 #define REGISTRATION_REPLY                                                                        \
     "{\"Result\":0,\"Status\":\"%.*s\",\"RegisterResult\":\"%.*s\",\"ServiceNum\":\"%.*s\","     \
@@ -81,9 +80,9 @@ Java_com_korvanta_nestrova_commservices_RegistrationServiceImp_getPasswordRegist
     const int result =
         zivra_getPasswordRegistrationInfo(status, registerResult, serviceNum, serviceName, limit, times, province);
     if (result == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), REGISTRATION_REPLY, FIELD(status), FIELD(registerResult),
-                                            FIELD(serviceNum), FIELD(serviceName), FIELD(limit), FIELD(times),
-                                            FIELD(province));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), REGISTRATION_REPLY, BUNDLE_FIELD(status), BUNDLE_FIELD(registerResult),
+                                            BUNDLE_FIELD(serviceNum), BUNDLE_FIELD(serviceName), BUNDLE_FIELD(limit), BUNDLE_FIELD(times),
+                                            BUNDLE_FIELD(province));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }

@@ -28,7 +28,6 @@ bool RegionInArray(JNIEnv *env, jbyteArray array, jint offset, jint count) {
     return static_cast<int64_t>(offset) + count <= static_cast<int64_t>(env->GetArrayLength(array));
 }
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 #define STORAGE_HEAD "{\"Result\":0,\"List\":["
 #define STORAGE_ITEM "{\"storagePath\":\"%.*s\",\"totalStorage\":%d,\"validStorage\":%d},"
@@ -200,12 +199,12 @@ Java_com_korvanta_nestrova_commservices_UsbServiceImp_getStorageInfoJni(JNIEnv *
     // None or below zero: an empty list; more than two: the table's two.
     const int n = bundle::ClampCount(zivra_getStorageInfo(table), ZIVRA_USB_STORAGE_ENTRIES);
     bundle::BoundedWriter out(reply, kStorageReplySize);
-    BUNDLE_WRITE(out, STORAGE_HEAD);
+    out.Literal(STORAGE_HEAD);
     for (int i = 0; i < n; ++i) {
-        BUNDLE_WRITE(out, STORAGE_ITEM, FIELD(table[i].StoragePath), table[i].TotalStorage, table[i].ValidStorage);
+        BUNDLE_WRITE(out, STORAGE_ITEM, BUNDLE_FIELD(table[i].StoragePath), table[i].TotalStorage, table[i].ValidStorage);
     }
     if (n > 0) out.BackOver(',');
-    BUNDLE_WRITE(out, "]}");
+    out.Literal("]}");
 
     jstring result = env->NewStringUTF(reply);
     free(reply);

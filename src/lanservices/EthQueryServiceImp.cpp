@@ -67,10 +67,10 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetInfoJni(
 
     // Any port number goes to the platform, which judges it.
     if (zivra_getLANEthernetInfo(port, &info) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_INFO_REPLY, static_cast<int>(sizeof info.Enable), info.Enable,
-                                            static_cast<int>(sizeof info.Status), info.Status,
-                                            static_cast<int>(sizeof info.BitRate), info.BitRate,
-                                            static_cast<int>(sizeof info.DuplexMode), info.DuplexMode);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_INFO_REPLY, BUNDLE_FIELD(info.Enable),
+                                            BUNDLE_FIELD(info.Status),
+                                            BUNDLE_FIELD(info.BitRate),
+                                            BUNDLE_FIELD(info.DuplexMode));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }

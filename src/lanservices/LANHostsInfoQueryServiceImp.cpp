@@ -36,7 +36,6 @@ static_assert(kHostItemLongest == 391, "host item template and record out of ste
 constexpr size_t kLimitItemAllowance = 70;  // longest item: 46 characters
 constexpr size_t kStatsItemAllowance = 70;  // longest item: 44 characters
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 // The host list reply shared by the three host queries: the success list,
 // or the fail reply when the platform failed. The count is the platform's,
@@ -50,9 +49,9 @@ void HostListReply(bundle::ListReply &reply, int result, const LANHostRecord *ho
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
         const LANHostRecord &h = hosts[i];
-        BUNDLE_WRITE(reply, HOST_ITEM, FIELD(h.Class), FIELD(h.MAC), FIELD(h.DhcpName), FIELD(h.DeviceName),
-                   FIELD(h.IP), FIELD(h.ConnectInterface), FIELD(h.OnlineTime),
-                   FIELD(h.StorageAccessStatus));
+        BUNDLE_WRITE(reply, HOST_ITEM, BUNDLE_FIELD(h.Class), BUNDLE_FIELD(h.MAC), BUNDLE_FIELD(h.DhcpName), BUNDLE_FIELD(h.DeviceName),
+                   BUNDLE_FIELD(h.IP), BUNDLE_FIELD(h.ConnectInterface), BUNDLE_FIELD(h.OnlineTime),
+                   BUNDLE_FIELD(h.StorageAccessStatus));
     }
     reply.Close();
 }

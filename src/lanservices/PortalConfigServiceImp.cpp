@@ -94,7 +94,7 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_getPortalMacWhiteL
     if (zivra_getPortalMacWhiteList(list) == 0) {
         // A list text that fills all 128 bytes without a NUL is read no
         // further than its buffer.
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), MAC_WHITE_LIST_REPLY, static_cast<int>(sizeof list), list);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), MAC_WHITE_LIST_REPLY, BUNDLE_FIELD(list));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }
@@ -151,7 +151,7 @@ Java_com_korvanta_nestrova_lanservices_PortalConfigServiceImp_getPortalDomainWri
     BRIDGE_LOG("getPortalDomainWriteListJni  enter============>\n");
     if (zivra_getPortalDomainWriteList(list) == 0) {
         // Read no further than the list text's 128 bytes, NUL or not.
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), DOMAIN_LIST_REPLY, static_cast<int>(sizeof list), list);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), DOMAIN_LIST_REPLY, BUNDLE_FIELD(list));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }

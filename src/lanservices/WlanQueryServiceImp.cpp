@@ -66,12 +66,6 @@ static_assert(offsetof(GuestSSIDEntry, SSIDIndex) == 32, "GuestSSIDEntry.SSIDInd
 static_assert(offsetof(GuestSSIDEntry, Duration) == 36, "GuestSSIDEntry.Duration offset");
 static_assert(offsetof(GuestSSIDEntry, RemainDuration) == 40, "GuestSSIDEntry.RemainDuration offset");
 
-// Width of a fixed text field, for a %.*s bound.
-template <size_t N>
-constexpr int W(const char (&)[N]) {
-    return static_cast<int>(N);
-}
-
 }  // namespace
 
 extern "C" JNIEXPORT jstring JNICALL
@@ -98,9 +92,9 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANNeighborJni(JN
         // Each text is read no further than its field, NUL or not.
         BUNDLE_WRITE(reply, "{\"SSIDName\":\"%.*s\",\"BSSID\":\"%.*s\",\"NetworkType\":\"%.*s\",\"Channel\":%.*s,"
                    "\"RSSI\":\"%.*s\",\"Standard\":\"%.*s\"},",
-                   W(table.SSIDName[i]), table.SSIDName[i], W(table.BSSID[i]), table.BSSID[i],
-                   W(table.NetworkType[i]), table.NetworkType[i], W(table.Channel[i]), table.Channel[i],
-                   W(table.RSSI[i]), table.RSSI[i], W(table.Standard[i]), table.Standard[i]);
+                   BUNDLE_FIELD(table.SSIDName[i]), BUNDLE_FIELD(table.BSSID[i]),
+                   BUNDLE_FIELD(table.NetworkType[i]), BUNDLE_FIELD(table.Channel[i]),
+                   BUNDLE_FIELD(table.RSSI[i]), BUNDLE_FIELD(table.Standard[i]));
     }
     reply.Close();
     BRIDGE_LOG("getWLANNeighborJni: return json = %s   leave============>\n", reply.text());
@@ -135,10 +129,8 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(J
                                c.TotalBytesSent, c.ErrorsSent, c.DiscardPacketsSent, c.ErrorsReceived,
                                c.DiscardPacketsReceived) == 0) {
         BUNDLE_WRITE(bundle::BoundedWriter(reply), 
-            SSID_STATS_REPLY, W(c.TotalPacketsReceived), c.TotalPacketsReceived, W(c.TotalPacketsSent),
-            c.TotalPacketsSent, W(c.TotalBytesReceived), c.TotalBytesReceived, W(c.TotalBytesSent),
-            c.TotalBytesSent, W(c.ErrorsSent), c.ErrorsSent, W(c.DiscardPacketsSent), c.DiscardPacketsSent,
-            W(c.ErrorsReceived), c.ErrorsReceived, W(c.DiscardPacketsReceived), c.DiscardPacketsReceived);
+            SSID_STATS_REPLY, BUNDLE_FIELD(c.TotalPacketsReceived), BUNDLE_FIELD(c.TotalPacketsSent), BUNDLE_FIELD(c.TotalBytesReceived), BUNDLE_FIELD(c.TotalBytesSent), BUNDLE_FIELD(c.ErrorsSent), BUNDLE_FIELD(c.DiscardPacketsSent),
+            BUNDLE_FIELD(c.ErrorsReceived), BUNDLE_FIELD(c.DiscardPacketsReceived));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"getWLANSSIDStats fail\"}");
     }
@@ -176,10 +168,8 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(J
     }
 
     if (result == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), RADIO_INFO_REPLY, W(r.Channel), r.Channel, W(r.AutoChannelEnable),
-                                            r.AutoChannelEnable, W(r.ChannelsInUse), r.ChannelsInUse,
-                                            W(r.TransmitPower), r.TransmitPower, W(r.FrequencyWidth),
-                                            r.FrequencyWidth);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), RADIO_INFO_REPLY, BUNDLE_FIELD(r.Channel), BUNDLE_FIELD(r.AutoChannelEnable), BUNDLE_FIELD(r.ChannelsInUse),
+                                            BUNDLE_FIELD(r.TransmitPower), BUNDLE_FIELD(r.FrequencyWidth));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get WLANRadioInfo fail\"}");
     }
@@ -253,8 +243,7 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHostInfoJni(JN
             const WLANHostRecord &h = table[i];
             BUNDLE_WRITE(reply, "{\"MAC\":\"%.*s\", \"SSIDIndex\":%.*s, \"SSIDName\":\"%.*s\", \"RSSI\":\"%.*s\", "
                        "\"RxRate\":\"%.*s\", \"TxRate\":\"%.*s\", \"Standard\":\"%.*s\"},",
-                       W(h.MAC), h.MAC, W(h.SSIDIndex), h.SSIDIndex, W(h.SSIDName), h.SSIDName, W(h.RSSI),
-                       h.RSSI, W(h.RxRate), h.RxRate, W(h.TxRate), h.TxRate, W(h.Standard), h.Standard);
+                       BUNDLE_FIELD(h.MAC), BUNDLE_FIELD(h.SSIDIndex), BUNDLE_FIELD(h.SSIDName), BUNDLE_FIELD(h.RSSI), BUNDLE_FIELD(h.RxRate), BUNDLE_FIELD(h.TxRate), BUNDLE_FIELD(h.Standard));
         }
         reply.Close();
         BRIDGE_LOG("getWLANHostInfoJni: return json = %s   leave============>\n", reply.text());
@@ -286,10 +275,9 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDInfoJni(JN
 
     if (zivra_getWLANSSIDInfo(ssidIndex, s.Enable, s.BSSID, s.SSIDName, s.SSIDAdvertisementEnabled, s.Standard,
                               s.EncryptionMode) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), SSID_INFO_REPLY, W(s.Enable), s.Enable, W(s.BSSID), s.BSSID,
-                                            W(s.SSIDName), s.SSIDName, W(s.SSIDAdvertisementEnabled),
-                                            s.SSIDAdvertisementEnabled, W(s.Standard), s.Standard,
-                                            W(s.EncryptionMode), s.EncryptionMode);
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), SSID_INFO_REPLY, BUNDLE_FIELD(s.Enable), BUNDLE_FIELD(s.BSSID),
+                                            BUNDLE_FIELD(s.SSIDName), BUNDLE_FIELD(s.SSIDAdvertisementEnabled), BUNDLE_FIELD(s.Standard),
+                                            BUNDLE_FIELD(s.EncryptionMode));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"getWLANSSIDInfo fail\"}");
     }
@@ -319,22 +307,21 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getGuestSSIDInfoJni(J
         if (zivra_getGuestSSIDInfo(slot, &duration, isolation, &remain, &ssid) != 0) continue;
         GuestSSIDEntry &e = entries[used++];
         // The gateway's text is 8 bytes and may fill them all: read no further.
-        BUNDLE_WRITE(bundle::BoundedWriter(e.PortIsolation), "%.*s", W(isolation), isolation);
+        BUNDLE_WRITE(bundle::BoundedWriter(e.PortIsolation), "%.*s", BUNDLE_FIELD(isolation));
         e.SSIDIndex = ssid;
         e.Duration = duration;
         e.RemainDuration = remain;
     }
 
     bundle::BoundedWriter out(buf, kGuestReplySize);
-    BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+    out.Literal("{\"Result\":0,\"List\":[");
     for (int i = 0; i < used; ++i) {
         const GuestSSIDEntry &e = entries[i];
         BUNDLE_WRITE(out, "{\"SSIDIndex\":%d,\"Duration\":%d,\"PortIsolation\":\"%.*s\",\"RemainDuration\":%d},",
-                   static_cast<int>(e.SSIDIndex), static_cast<int>(e.Duration), W(e.PortIsolation),
-                   e.PortIsolation, static_cast<int>(e.RemainDuration));
+                   static_cast<int>(e.SSIDIndex), static_cast<int>(e.Duration), BUNDLE_FIELD(e.PortIsolation), static_cast<int>(e.RemainDuration));
     }
     if (used > 0) out.BackOver(',');
-    BUNDLE_WRITE(out, "]}");
+    out.Literal("]}");
 
     BRIDGE_LOG("getGuestSSIDInfoJni: return json = %s   leave============>\n", buf);
     jstring reply = env->NewStringUTF(buf);

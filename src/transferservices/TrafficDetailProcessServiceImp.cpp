@@ -24,7 +24,6 @@ constexpr size_t kRuleAllowance = 300;
 constexpr size_t kNamesText = 256;
 
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 // One table of a listed rule as quoted names, "GET","POST". The count is
 // the gateway's, held to the table's capacity (a negative one lists none).
@@ -33,8 +32,8 @@ void QuoteNames(char *text, const char (&table)[N][HTTP_RULE_ENTRY_SIZE], int32_
     bundle::BoundedWriter out(text, kNamesText);
     const int n = bundle::ClampCount(count, static_cast<int>(N));
     for (int j = 0; j < n; ++j) {
-        if (j > 0) BUNDLE_WRITE(out, ",");
-        BUNDLE_WRITE(out, "\"%.*s\"", FIELD(table[j]));
+        if (j > 0) out.Literal(",");
+        BUNDLE_WRITE(out, "\"%.*s\"", BUNDLE_FIELD(table[j]));
     }
 }
 
@@ -80,7 +79,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
         reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+            out.Literal("{\"Result\":0,\"List\":[");
             int items = 0;
             for (int i = 0; i < count; ++i) {
                 const HTTPProcessRuleRecord &r = list[i];
@@ -91,19 +90,19 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
                     QuoteNames(methods, r.Methods, r.MethodCount);
                     QuoteNames(codes, r.StatusCodes, r.StatusCodeCount);
                     QuoteNames(headers, r.Headers, r.HeaderCount);
-                    if (items > 0) BUNDLE_WRITE(out, ",");
+                    if (items > 0) out.Literal(",");
                     BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
                                "\"HostMAC\":\"%.*s\",\"MethodList\":[%s],\"StatuscodeList\":[%s],"
                                "\"HeaderList\":[%s],\"BundleName\":\"%.*s\"}",
-                               FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction), FIELD(r.HostMAC),
-                               methods, codes, headers, FIELD(r.BundleName));
+                               BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Direction), BUNDLE_FIELD(r.HostMAC),
+                               methods, codes, headers, BUNDLE_FIELD(r.BundleName));
                     ++items;
                 }
                 free(methods);
                 free(codes);
                 free(headers);
             }
-            BUNDLE_WRITE(out, "]}");
+            out.Literal("]}");
         }
     }
     const char *text = reply != nullptr ? reply : "";

@@ -19,7 +19,6 @@ constexpr size_t kFailReplySize = 100;
 constexpr size_t kRuleAllowance = 300;
 
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 }  // namespace
 
@@ -39,17 +38,17 @@ Java_com_korvanta_nestrova_transferservices_TrafficForwardServiceImp_getForwardR
         reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+            out.Literal("{\"Result\":0,\"List\":[");
             for (int i = 0; i < count; ++i) {
                 const ForwardRuleRecord &r = list[i];
-                if (i > 0) BUNDLE_WRITE(out, ",");
+                if (i > 0) out.Literal(",");
                 // The forward-to port goes quoted, as a JSON string.
                 BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Protocol\":\"%.*s\","
                            "\"HostMAC\":\"%.*s\",\"ForwardToIP\":\"%.*s\",\"ForwardToPort\":\"%.*s\"}",
-                           FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Protocol), FIELD(r.HostMAC),
-                           FIELD(r.ForwardToIP), FIELD(r.ForwardToPort));
+                           BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Protocol), BUNDLE_FIELD(r.HostMAC),
+                           BUNDLE_FIELD(r.ForwardToIP), BUNDLE_FIELD(r.ForwardToPort));
             }
-            BUNDLE_WRITE(out, "]}");
+            out.Literal("]}");
         }
     }
     const char *text = reply != nullptr ? reply : "";

@@ -19,7 +19,6 @@ constexpr size_t kFailReplySize = 100;
 constexpr size_t kRuleAllowance = 300;
 
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 #define MIRROR_RULE                                                                              \
     "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\",\"Protocol\":\"%.*s\"," \
     "\"HostMAC\":\"%.*s\",\"MirrorToIP\":\"%.*s\",\"MirrorToPort\":%.*s}"
@@ -43,16 +42,16 @@ Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_getMirroRule
         reply = bundle::HeapListBuffer(count, kRuleAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+            out.Literal("{\"Result\":0,\"List\":[");
             for (int i = 0; i < count; ++i) {
                 const MirrorRuleRecord &r = list[i];
                 // The mirror-to port goes unquoted, as a JSON number. Every
                 // rule but the first comes after a comma.
-                if (i > 0) BUNDLE_WRITE(out, ",");
-                BUNDLE_WRITE(out, MIRROR_RULE, FIELD(r.RemoteAddress), FIELD(r.RemotePort), FIELD(r.Direction),
-                             FIELD(r.Protocol), FIELD(r.HostMAC), FIELD(r.MirrorToIP), FIELD(r.MirrorToPort));
+                if (i > 0) out.Literal(",");
+                BUNDLE_WRITE(out, MIRROR_RULE, BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Direction),
+                             BUNDLE_FIELD(r.Protocol), BUNDLE_FIELD(r.HostMAC), BUNDLE_FIELD(r.MirrorToIP), BUNDLE_FIELD(r.MirrorToPort));
             }
-            BUNDLE_WRITE(out, "]}");
+            out.Literal("]}");
         }
     }
     const char *text = reply != nullptr ? reply : "";

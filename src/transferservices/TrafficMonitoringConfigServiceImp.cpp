@@ -22,7 +22,6 @@ constexpr size_t kListReply = 30720;
 // Destinations and bundle names keep at most 255 characters of their 256 bytes.
 static_assert(MONITORING_DEST_SIZE == 256 && sizeof(MonitoringDestRecord::BundleName) == 256, "kept characters");
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 MonitoringDestRecord *TakeRecords(size_t n) {
     return static_cast<MonitoringDestRecord *>(calloc(n, sizeof(MonitoringDestRecord)));
@@ -33,23 +32,23 @@ MonitoringDestRecord *TakeRecords(size_t n) {
 // lists the 255; a reply that outgrows its 30720 bytes is cut at the end.
 void ListDestinations(char *reply, const MonitoringDestRecord *table) {
     bundle::BoundedWriter out(reply, kListReply);
-    BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+    out.Literal("{\"Result\":0,\"List\":[");
     bool listed = false;
     for (int e = 0; e < MONITORING_TABLE_ENTRIES; ++e) {
         const MonitoringDestRecord &r = table[e];
         if (r.BundleName[0] == '\0' || r.Count <= 0) continue;
-        if (listed) BUNDLE_WRITE(out, ",");
+        if (listed) out.Literal(",");
         listed = true;
-        BUNDLE_WRITE(out, "{\"BundleName\":\"%.*s\"", FIELD(r.BundleName));
-        BUNDLE_WRITE(out, ",\"DestAddressList\":[\"");
+        BUNDLE_WRITE(out, "{\"BundleName\":\"%.*s\"", BUNDLE_FIELD(r.BundleName));
+        out.Literal(",\"DestAddressList\":[\"");
         const int count = bundle::ClampCount(r.Count, MONITORING_DEST_SLOTS);
         for (int j = 0; j < count; ++j) {
-            if (j > 0) BUNDLE_WRITE(out, "\",\"");
-            BUNDLE_WRITE(out, "%.*s", FIELD(r.Dest[j]));
+            if (j > 0) out.Literal("\",\"");
+            BUNDLE_WRITE(out, "%.*s", BUNDLE_FIELD(r.Dest[j]));
         }
-        BUNDLE_WRITE(out, "\"]}");
+        out.Literal("\"]}");
     }
-    BUNDLE_WRITE(out, "]}");
+    out.Literal("]}");
 }
 
 // The add/delete record: the first destinations of the array, each cut to

@@ -24,7 +24,6 @@ constexpr size_t kFailReplySize = 100;
 constexpr size_t kTrafficItemAllowance = 256;
 
 #define FAIL_REPLY "{\"Result\":-1,\"FailReason\":\"parameter NULL\"}"
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 // The pair queries print each value within its 32-byte buffer, so a value
 // that fills the buffer with no NUL is never read past: the longest success
@@ -47,7 +46,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getStatsByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetStatsByFlowJni enter ==========>\n");
     if (zivra_getStatsByFlowJni(up, down, flow) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", FIELD(up), FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", BUNDLE_FIELD(up), BUNDLE_FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -66,8 +65,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedLimitBy
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedLimitByFlowJni enter ==========>\n");
     if (zivra_getSpeedLimitByFlowJni(up, down, flow) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", FIELD(up),
-                                            FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", BUNDLE_FIELD(up),
+                                            BUNDLE_FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -86,7 +85,7 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedByFlowJni enter ==========>\n");
     if (zivra_getSpeedByFlowJni(up, down, flow) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", FIELD(up), FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", BUNDLE_FIELD(up), BUNDLE_FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -152,13 +151,13 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getTrafficInfoB
         reply = bundle::HeapListBuffer(count, kTrafficItemAllowance, &size);
         if (reply != nullptr) {
             bundle::BoundedWriter out(reply, size);
-            BUNDLE_WRITE(out, "{\"Result\":0,\"List\":[");
+            out.Literal("{\"Result\":0,\"List\":[");
             for (int i = 0; i < count && list != nullptr; ++i) {
-                BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\"", FIELD(list[i].RemoteAddress));
-                BUNDLE_WRITE(out, ",\"RemotePort\":\"%.*s\"}", FIELD(list[i].RemotePort));
-                if (i < count - 1) BUNDLE_WRITE(out, ",");
+                BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\"", BUNDLE_FIELD(list[i].RemoteAddress));
+                BUNDLE_WRITE(out, ",\"RemotePort\":\"%.*s\"}", BUNDLE_FIELD(list[i].RemotePort));
+                if (i < count - 1) out.Literal(",");
             }
-            BUNDLE_WRITE(out, "]}");
+            out.Literal("]}");
         }
     }
     // An exhausted heap answers the empty text.

@@ -11,7 +11,6 @@
 
 namespace {
 
-#define FIELD(f) static_cast<int>(sizeof(f)), (f)
 
 // 256 bytes a line; the longest item (texts at their fields' full size and
 // the widest index) is far below that.
@@ -44,8 +43,8 @@ Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni(J
         BUNDLE_WRITE(bundle::BoundedWriter(header), POTS_HEADER, count);
         reply.Open(header);
         for (int i = 0; i < count; ++i) {
-            BUNDLE_WRITE(reply, POTS_ITEM, static_cast<int>(lines[i].POTSIndex), FIELD(lines[i].PhoneNumber),
-                       FIELD(lines[i].LineStatus));
+            BUNDLE_WRITE(reply, POTS_ITEM, static_cast<int>(lines[i].POTSIndex), BUNDLE_FIELD(lines[i].PhoneNumber),
+                       BUNDLE_FIELD(lines[i].LineStatus));
         }
         reply.Close();
     }

@@ -4,8 +4,8 @@
 // conversion the writer does, compiled as the build compiles templates:
 // %d %u with no length, l or ll, given extreme or fuzzer-chosen numbers;
 // %s and %.*s given texts, texts that fill their field with no NUL
-// (printed with a precision no larger than the field), negative
-// precisions and null texts. The same pieces go through snprintf at the
+// (printed with a precision no larger than the field, or as a record
+// field with its whole size), negative precisions and null texts. The same pieces go through snprintf at the
 // same position of a second buffer; after every piece both buffers must
 // hold the same bytes, past the text included, and the writer's position
 // must be where snprintf's text ends.
@@ -55,7 +55,7 @@ void Both(Pair &p, const std::string &fmt, A... a) {
 // Literal text of the template: any bytes but NUL and %, and now and then %%.
 std::string Literal(FuzzInput &in) {
     std::string s;
-    for (char c : in.Text(12)) s += c == '\0' ? std::string("x") : c == '%' ? std::string("%%") : std::string(1, c);
+    for (char c : in.Text(80)) s += c == '\0' ? std::string("x") : c == '%' ? std::string("%%") : std::string(1, c);
     return s;
 }
 
@@ -96,7 +96,15 @@ void Piece(Pair &p, FuzzInput &in) {
             if (field) return;  // a bare %s needs its NUL
             Both(p, head + "%s" + tail, in.U8() == 0 ? static_cast<const char *>(nullptr) : t);
             break;
-        case 7: Both(p, head + "%.*s" + tail, precision, t); break;
+        case 7:
+            // A record field as the bridge prints it: its whole size as the
+            // precision, every byte of it readable.
+            if (field && in.U8() % 2 == 0) {
+                Both(p, head + "%.*s" + tail, static_cast<bundle::FieldSize>(room), t);
+            } else {
+                Both(p, head + "%.*s" + tail, precision, t);
+            }
+            break;
         default: Both(p, head + "%.*s" + tail, precision, static_cast<const char *>(nullptr)); break;
     }
 }

@@ -1,37 +1,97 @@
 #include "fail_calloc.h"
 
+#include <dlfcn.h>
+#include <link.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp.h"
 
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 namespace {
-// -1: disarmed (or the armed failure was handed out); n >= 0: n more
-// callocs succeed, then one fails.
+// -1: disarmed (or the armed failure was handed out); n >= 0: n more of the
+// bridge's allocations succeed, then one fails.
 std::atomic<int> passes_left{-1};
 std::atomic<size_t> made{0};
 const void *callers_seen[64];
-}  // namespace
+// The bridge's code, once a test asked: the allocations made from it are
+// the ones counted and failed (the stand-in and the test allocate too).
+std::atomic<uintptr_t> bridge_lo{0}, bridge_hi{0};
 
-extern "C" void *__libc_calloc(size_t n, size_t size);
-extern "C" void *calloc(size_t n, size_t size) noexcept {
-    if (size != 0 && n > kTestHeapLimit / size) return nullptr;
+void FindBridge() {
+    if (bridge_hi.load() != 0) return;
+    Dl_info info;
+    if (dladdr(reinterpret_cast<const void *>(&Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni),
+               &info) == 0) {
+        return;
+    }
+    struct Range {
+        const char *name;
+        uintptr_t lo, hi;
+    } r{info.dli_fname, UINTPTR_MAX, 0};
+    dl_iterate_phdr(
+        [](dl_phdr_info *object, size_t, void *arg) {
+            auto *range = static_cast<Range *>(arg);
+            if (object->dlpi_name == nullptr || strcmp(object->dlpi_name, range->name) != 0) return 0;
+            for (int i = 0; i < object->dlpi_phnum; ++i) {
+                const ElfW(Phdr) &seg = object->dlpi_phdr[i];
+                const uintptr_t lo = object->dlpi_addr + seg.p_vaddr;
+                if (seg.p_type != PT_LOAD || (seg.p_flags & PF_X) == 0) continue;
+                range->lo = std::min(range->lo, lo);
+                range->hi = std::max(range->hi, lo + seg.p_memsz);
+            }
+            return 0;
+        },
+        &r);
+    bridge_lo.store(r.lo);
+    bridge_hi.store(r.hi);
+}
+
+bool FromBridge(const void *caller) {
+    const auto at = reinterpret_cast<uintptr_t>(caller);
+    return at >= bridge_lo.load(std::memory_order_relaxed) && at < bridge_hi.load(std::memory_order_relaxed);
+}
+
+// Whether the bridge's allocation from `caller` is to fail; notes the caller.
+bool Refused(const void *caller) {
+    if (!FromBridge(caller)) return false;
     const size_t k = made.fetch_add(1, std::memory_order_relaxed);
-    if (k < 64) callers_seen[k] = __builtin_return_address(0);
+    if (k < 64) callers_seen[k] = caller;
     int left = passes_left.load(std::memory_order_relaxed);
     while (left >= 0) {
         const int next = left == 0 ? -1 : left - 1;
-        if (passes_left.compare_exchange_weak(left, next, std::memory_order_relaxed)) {
-            if (left == 0) return nullptr;
-            break;
-        }
+        if (passes_left.compare_exchange_weak(left, next, std::memory_order_relaxed)) return left == 0;
     }
+    return false;
+}
+}  // namespace
+
+extern "C" void *__libc_calloc(size_t n, size_t size);
+extern "C" void *__libc_malloc(size_t size);
+
+extern "C" void *calloc(size_t n, size_t size) noexcept {
+    if (size != 0 && n > kTestHeapLimit / size) return nullptr;
+    if (Refused(__builtin_return_address(0))) return nullptr;
     return __libc_calloc(n, size);
 }
 
-void FailCallocAfter(int passes) { passes_left.store(passes, std::memory_order_relaxed); }
+extern "C" void *malloc(size_t size) noexcept {
+    if (size > kTestHeapLimit) return nullptr;
+    if (Refused(__builtin_return_address(0))) return nullptr;
+    return __libc_malloc(size);
+}
+
+void FailCallocAfter(int passes) {
+    FindBridge();
+    passes_left.store(passes, std::memory_order_relaxed);
+}
 bool ArmedCallocFailureHandedOut() { return passes_left.exchange(-1, std::memory_order_relaxed) < 0; }
 bool TakeCallocCallers(std::vector<const void *> *callers) {
+    FindBridge();
     callers->assign(callers_seen, callers_seen + std::min<size_t>(made.exchange(0), 64));
     return true;
 }
@@ -43,7 +103,7 @@ extern "C" const char *__asan_default_options() {
 }
 static_assert(kTestHeapLimit == size_t{256} << 20, "keep max_allocation_size_mb in step");
 #endif
-// The sanitizers' allocators keep calloc to themselves.
+// The sanitizers' allocators keep calloc and malloc to themselves.
 void FailCallocAfter(int) {}
 bool ArmedCallocFailureHandedOut() { return false; }
 bool TakeCallocCallers(std::vector<const void *> *) { return false; }

@@ -1,8 +1,10 @@
 // Allocation failures on demand for the unit tests: the test binary
-// replaces calloc, which the bridge takes its heap reply buffers from.
-// Unless a test arms it, every call goes straight to the C library.
-// Sanitizer builds bring their own allocator and leave the replacement
-// out; a test then sees that its armed failure was not handed out.
+// replaces calloc and malloc, which the bridge takes its heap blocks from;
+// the calls made from the bridge's own code are counted and, when a test
+// arms it, failed (the stand-in and the tests allocate too). Unless a test
+// arms it, every call goes straight to the C library. Sanitizer builds
+// bring their own allocator and leave the replacement out; a test then
+// sees that its armed failure was not handed out.
 #ifndef BUNDLE_TESTS_FAIL_CALLOC_H
 #define BUNDLE_TESTS_FAIL_CALLOC_H
 

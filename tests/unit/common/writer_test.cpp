@@ -14,6 +14,8 @@
 namespace {
 
 const char *volatile g_null = nullptr;  // a null text the compiler cannot see
+#define R10 "rrrrrrrrrr"
+#define R100 R10 R10 R10 R10 R10 R10 R10 R10 R10 R10
 
 struct Case {
     const char *format;
@@ -27,6 +29,11 @@ struct Case {
 
 TEST(Writer, WritesWhatSnprintfWrites) {
     static const char field[4] = {'a', 'b', 'c', 'd'};  // fills its field, no NUL
+    // Record fields, read by the writer a word at a time: one filled to its
+    // last byte, one with a NUL in its second word and bytes after it.
+    static char full[26];
+    memset(full, 'f', sizeof full);
+    static const char part[24] = "0123456789\0ABCDEFGHIJKL";
     const Case cases[] = {
         BOTH("{\"Result\":0,\"UsStats\":%llu,\"DsStats\":%llu}", ULLONG_MAX, 0ULL),
         BOTH("%d|%d|%u|%d", INT_MIN, INT_MAX, UINT_MAX, 0),
@@ -37,10 +44,13 @@ TEST(Writer, WritesWhatSnprintfWrites) {
         BOTH("[%s][%.*s][%.*s][%.*s]", g_null, 3, g_null, 6, g_null, 5, g_null),
         BOTH("no conversion at all"),
         BOTH("%s", ""),
+        BOTH("<%.*s|%.*s|%.*s>", BUNDLE_FIELD(full), BUNDLE_FIELD(part), BUNDLE_FIELD(field)),
+        // Runs and texts of every length, cut by buffers of every size.
+        BOTH("<" R100 R100 R100 "|%s>", R100 R100 R100),
     };
     for (const Case &c : cases) {
-        char want[128], got[128];
-        for (size_t n = 0; n <= 96; ++n) {
+        char want[640], got[640];
+        for (size_t n = 0; n <= 620; ++n) {
             memset(want, 0x5A, sizeof want);
             memset(got, 0x5A, sizeof got);
             c.libc(want, n);
@@ -61,8 +71,6 @@ TEST(Writer, AppendsWithinItsBufferAndSplitsLongRuns) {
     EXPECT_EQ(out.pos(), 7u);
     // A run of 300 characters goes over two pieces of the compiled template.
     char wide[400];
-#define R10 "rrrrrrrrrr"
-#define R100 R10 R10 R10 R10 R10 R10 R10 R10 R10 R10
     BUNDLE_WRITE(bundle::BoundedWriter(wide), "<" R100 R100 R100 "%d>", 7);
     EXPECT_EQ(std::string(wide), "<" + std::string(300, 'r') + "7>");
     // A conversion the writer does not do never compiles into a template.
