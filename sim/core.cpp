@@ -18,6 +18,7 @@ struct Recorder {
     std::mutex mu;
     std::atomic<bool> recording{true};  // also read without the lock, to skip work
     int null_texts = 0;
+    int meant_null_texts = 0;
     std::vector<Call> calls;
     std::vector<LogLine> log;
     std::map<std::string, std::shared_ptr<void>> scripts;
@@ -59,6 +60,7 @@ void Reset() {
         r.scripts.clear();
         r.recording = true;
         r.null_texts = 0;
+        r.meant_null_texts = 0;
     }
     ResetGateway();
 }
@@ -101,21 +103,30 @@ void Record(const char *op, const char *fmt, ...) {
     if (R().recording) R().calls.push_back(Call{op, std::move(args)});
 }
 
-std::string QuoteOptional(const char *text) {
-    return text == nullptr ? std::string("(null)") : "\"" + std::string(text) + "\"";
-}
-
-std::string Quote(const char *text) {
+namespace {
+// The text as a call record shows it; a null one counted in `nulls`.
+std::string Quoted(const char *text, int Recorder::*nulls) {
     if (text == nullptr) {
         std::lock_guard<std::mutex> lock(R().mu);
-        ++R().null_texts;
+        ++(R().*nulls);
+        return "(null)";
     }
-    return QuoteOptional(text);
+    return "\"" + std::string(text) + "\"";
 }
+}  // namespace
+
+std::string QuoteOptional(const char *text) { return Quoted(text, &Recorder::meant_null_texts); }
+
+std::string Quote(const char *text) { return Quoted(text, &Recorder::null_texts); }
 
 int NullTexts() {
     std::lock_guard<std::mutex> lock(R().mu);
     return R().null_texts;
+}
+
+int MeantNullTexts() {
+    std::lock_guard<std::mutex> lock(R().mu);
+    return R().meant_null_texts;
 }
 
 }  // namespace zsim

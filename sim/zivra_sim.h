@@ -65,6 +65,8 @@ std::string Quote(const char *text);
 std::string QuoteOptional(const char *text);
 // Null texts handed to the platform since the last Reset().
 int NullTexts();
+// Null texts handed where the gateway takes one on purpose, since the last Reset().
+int MeantNullTexts();
 
 // The code a scenario file (ZIVRA_SIM_SCENARIO, see sim/scenario.h) makes
 // this operation fail with, or null when it runs as usual.

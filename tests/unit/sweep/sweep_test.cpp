@@ -122,8 +122,25 @@ namespace {
 // itself, texts so long that a list reply is cut at its end, as the Java
 // side expects), but a fail reply, and every reply to a failed operation,
 // stays whole.
+// What the calls of one sweep left behind, for its summary line (each call
+// is also held to none of the first three).
+struct Tally {
+    size_t misuse = 0, unreleased = 0, null_texts = 0, meant_null_texts = 0;
+    std::string Line() const {
+        return std::to_string(misuse) + " JNI misuses, " + std::to_string(unreleased) + " calls leaving JNI resources, " +
+               std::to_string(null_texts) + " null texts to the platform (" + std::to_string(meant_null_texts) +
+               " where it takes one on purpose)";
+    }
+};
+Tally g_tally;
+int g_meant_before = 0;  // the platform's count when the call began (it counts since its reset)
+
 void CheckCall(const SweepMethod &m, FakeJni &jni, const SweepResult &r, const std::string &where,
                bool whole_json = true) {
+    g_tally.misuse += jni.misuse().size();
+    g_tally.unreleased += jni.Leaks().empty() ? 0 : 1;
+    g_tally.null_texts += static_cast<size_t>(zsim::NullTexts());
+    g_tally.meant_null_texts += static_cast<size_t>(zsim::MeantNullTexts() - g_meant_before);
     ASSERT_EQ(jni.Leaks(), "") << where;
     ASSERT_EQ(jni.misuse(), std::vector<std::string>()) << where;
     ASSERT_EQ(zsim::NullTexts(), 0) << where << ": a null text reached the platform";
@@ -137,6 +154,8 @@ void CheckCall(const SweepMethod &m, FakeJni &jni, const SweepResult &r, const s
 
 TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
     size_t calls = 0;
+    g_tally = Tally();
+    g_meant_before = 0;  // the platform is reset before every call
     for (const SweepMethod &m : kSweepMethods) {
         const std::string kinds = m.kinds;
         if (kinds.empty()) {  // nothing from Java: one call, for the platform's answers
@@ -162,7 +181,8 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
             }
         }
     }
-    printf("sweep: %zu calls over %zu native methods\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0]);
+    printf("sweep: %zu calls over %zu native methods; %s\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0],
+           g_tally.Line().c_str());
     EXPECT_GT(calls, 0u);
 }
 
@@ -176,6 +196,7 @@ bool CallocCanFail() {
 TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
     const bool calloc_can_fail = CallocCanFail();
     size_t calls = 0, platform_calls = 0;
+    g_tally = Tally();
     std::set<std::string> unanswered;  // methods whose harmless call never reached the platform
     for (const SweepMethod &m : kSweepMethods) unanswered.insert(m.name);
     for (unsigned v = 0; v < hostile::kOutcomes; ++v) {
@@ -191,6 +212,7 @@ TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
             for (const char *k = m.kinds; *k != '\0'; ++k) args.push_back(Harmless(jni, *k, "UP"));
             if (trouble >= hostile::kCallocFails) FailCallocAfter(trouble - hostile::kCallocFails);
             const size_t before = zsim::Calls().size();
+            g_meant_before = zsim::MeantNullTexts();
             g_row = std::string(m.name) + " " + hostile::Describe(v);
             const SweepResult r = m.call(jni, args.data());
             ArmedCallocFailureHandedOut();
@@ -200,8 +222,9 @@ TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
         }
         platform_calls += zsim::Calls().size();
     }
-    printf("platform sweep: %zu calls over %zu native methods, %zu platform calls answered by %d hostile operations\n",
-           calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations);
+    printf("platform sweep: %zu calls over %zu native methods, %zu platform calls answered by %d hostile operations; %s\n",
+           calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations,
+           g_tally.Line().c_str());
     // Only the uptime, which reads the clock, asks the platform nothing.
     EXPECT_EQ(unanswered, std::set<std::string>{"commservices.DeviceInfoQueryServiceImp.getDeviceUpTimeJni"});
 }
