@@ -155,8 +155,7 @@ void BoundedWriter::WriteArgs(const unsigned char *compiled, const FormatArg *ar
         const unsigned char conversion = piece[1];
         if (conversion == format::kEnd || out == last) break;
         room = static_cast<size_t>(last - out);
-        if (conversion == format::kTextPrecision && FormatArg::kFieldMark != 0 &&
-            (args->uword() & FormatArg::kFieldMark) != 0) {
+        if (conversion == format::kTextPrecision && args->field_size()) {
             // A whole record field: read a word at a time while a whole word
             // lies within both the field and the room left.
             const size_t size = static_cast<size_t>(static_cast<uint32_t>(args->uword()));

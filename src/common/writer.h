@@ -146,6 +146,9 @@ class FormatArg {
     FormatArg(FieldSize v) : word_(static_cast<uintptr_t>(v) | kFieldMark) {}               // NOLINT
 
     static constexpr uintptr_t kFieldMark = UINTPTR_MAX > UINT32_MAX ? uintptr_t{1} << 40 : 0;
+    // Whether this is a field's size: its word above the int's 32 bits is
+    // the mark alone, never the 0 or all ones of a sign-extended int.
+    bool field_size() const { return kFieldMark != 0 && (word_ & ~uintptr_t{UINT32_MAX}) == kFieldMark; }
 
     intptr_t word() const { return static_cast<intptr_t>(word_); }
     uintptr_t uword() const { return word_; }
