@@ -141,11 +141,12 @@ class FormatArg {
     FormatArg(const long long &v) : pointer_(&v) {}                                         // NOLINT
     FormatArg(const unsigned long long &v) : pointer_(&v) {}                                // NOLINT
     FormatArg(const char *v) : pointer_(v) {}                                               // NOLINT
-    // On a 64-bit host a field's size carries a mark above any int; on the
-    // gateway it is an int like any other precision.
+    // On a 64-bit little-endian host a field's size carries a mark above
+    // any int; on the gateway it is an int like any other precision.
     FormatArg(FieldSize v) : word_(static_cast<uintptr_t>(v) | kFieldMark) {}               // NOLINT
 
-    static constexpr uintptr_t kFieldMark = UINTPTR_MAX > UINT32_MAX ? uintptr_t{1} << 40 : 0;
+    static constexpr uintptr_t kFieldMark =
+        UINTPTR_MAX > UINT32_MAX && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? uintptr_t{1} << 40 : 0;
     // Whether this is a field's size: its word above the int's 32 bits is
     // the mark alone, never the 0 or all ones of a sign-extended int.
     bool field_size() const { return kFieldMark != 0 && (word_ & ~uintptr_t{UINT32_MAX}) == kFieldMark; }
