@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp.h"
 
@@ -18,37 +17,24 @@ namespace {
 std::atomic<int> passes_left{-1};
 std::atomic<size_t> made{0};
 const void *callers_seen[64];
-// The bridge's code, once a test asked: the allocations made from it are
-// the ones counted and failed (the stand-in and the test allocate too).
+// The bridge's loaded image, once a test asked: the allocations made from
+// its code are the ones counted and failed (the stand-in and the tests
+// allocate too).
 std::atomic<uintptr_t> bridge_lo{0}, bridge_hi{0};
 
 void FindBridge() {
-    if (bridge_hi.load() != 0) return;
     Dl_info info;
-    if (dladdr(reinterpret_cast<const void *>(&Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni),
-               &info) == 0) {
-        return;
+    const auto *entry = reinterpret_cast<const void *>(&Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni);
+    if (bridge_hi.load() != 0 || dladdr(entry, &info) == 0) return;
+    const auto *base = static_cast<const char *>(info.dli_fbase);  // its ELF header, then its segments
+    const auto *elf = reinterpret_cast<const ElfW(Ehdr) *>(base);
+    const auto *segments = reinterpret_cast<const ElfW(Phdr) *>(base + elf->e_phoff);
+    uintptr_t hi = 0;
+    for (int i = 0; i < elf->e_phnum; ++i) {
+        if (segments[i].p_type == PT_LOAD) hi = std::max<uintptr_t>(hi, segments[i].p_vaddr + segments[i].p_memsz);
     }
-    struct Range {
-        const char *name;
-        uintptr_t lo, hi;
-    } r{info.dli_fname, UINTPTR_MAX, 0};
-    dl_iterate_phdr(
-        [](dl_phdr_info *object, size_t, void *arg) {
-            auto *range = static_cast<Range *>(arg);
-            if (object->dlpi_name == nullptr || strcmp(object->dlpi_name, range->name) != 0) return 0;
-            for (int i = 0; i < object->dlpi_phnum; ++i) {
-                const ElfW(Phdr) &seg = object->dlpi_phdr[i];
-                const uintptr_t lo = object->dlpi_addr + seg.p_vaddr;
-                if (seg.p_type != PT_LOAD || (seg.p_flags & PF_X) == 0) continue;
-                range->lo = std::min(range->lo, lo);
-                range->hi = std::max(range->hi, lo + seg.p_memsz);
-            }
-            return 0;
-        },
-        &r);
-    bridge_lo.store(r.lo);
-    bridge_hi.store(r.hi);
+    bridge_lo.store(reinterpret_cast<uintptr_t>(base));
+    bridge_hi.store(reinterpret_cast<uintptr_t>(base) + hi);
 }
 
 bool FromBridge(const void *caller) {

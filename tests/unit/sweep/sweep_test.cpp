@@ -123,24 +123,22 @@ namespace {
 // side expects), but a fail reply, and every reply to a failed operation,
 // stays whole.
 // What the calls of one sweep left behind, for its summary line (each call
-// is also held to none of the first three).
-struct Tally {
-    size_t misuse = 0, unreleased = 0, null_texts = 0, meant_null_texts = 0;
-    std::string Line() const {
-        return std::to_string(misuse) + " JNI misuses, " + std::to_string(unreleased) + " calls leaving JNI resources, " +
-               std::to_string(null_texts) + " null texts to the platform (" + std::to_string(meant_null_texts) +
-               " where it takes one on purpose)";
-    }
-};
-Tally g_tally;
+// is also held to none of the first three): JNI misuses, calls leaving JNI
+// resources, null texts to the platform, and those it takes on purpose.
+size_t g_left[4];
 int g_meant_before = 0;  // the platform's count when the call began (it counts since its reset)
+std::string Left() {
+    char line[160];
+    snprintf(line, sizeof line, "%zu JNI misuses, %zu calls leaving JNI resources, %zu null texts to the platform (%zu where it takes one on purpose)",
+             g_left[0], g_left[1], g_left[2], g_left[3]);
+    return line;
+}
 
 void CheckCall(const SweepMethod &m, FakeJni &jni, const SweepResult &r, const std::string &where,
                bool whole_json = true) {
-    g_tally.misuse += jni.misuse().size();
-    g_tally.unreleased += jni.Leaks().empty() ? 0 : 1;
-    g_tally.null_texts += static_cast<size_t>(zsim::NullTexts());
-    g_tally.meant_null_texts += static_cast<size_t>(zsim::MeantNullTexts() - g_meant_before);
+    const size_t left[] = {jni.misuse().size(), jni.Leaks().empty() ? 0u : 1u, static_cast<size_t>(zsim::NullTexts()),
+                           static_cast<size_t>(zsim::MeantNullTexts() - g_meant_before)};
+    for (int i = 0; i < 4; ++i) g_left[i] += left[i];
     ASSERT_EQ(jni.Leaks(), "") << where;
     ASSERT_EQ(jni.misuse(), std::vector<std::string>()) << where;
     ASSERT_EQ(zsim::NullTexts(), 0) << where << ": a null text reached the platform";
@@ -154,7 +152,7 @@ void CheckCall(const SweepMethod &m, FakeJni &jni, const SweepResult &r, const s
 
 TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
     size_t calls = 0;
-    g_tally = Tally();
+    memset(g_left, 0, sizeof g_left);
     g_meant_before = 0;  // the platform is reset before every call
     for (const SweepMethod &m : kSweepMethods) {
         const std::string kinds = m.kinds;
@@ -182,7 +180,7 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
         }
     }
     printf("sweep: %zu calls over %zu native methods; %s\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0],
-           g_tally.Line().c_str());
+           Left().c_str());
     EXPECT_GT(calls, 0u);
 }
 
@@ -196,7 +194,7 @@ bool CallocCanFail() {
 TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
     const bool calloc_can_fail = CallocCanFail();
     size_t calls = 0, platform_calls = 0;
-    g_tally = Tally();
+    memset(g_left, 0, sizeof g_left);
     std::set<std::string> unanswered;  // methods whose harmless call never reached the platform
     for (const SweepMethod &m : kSweepMethods) unanswered.insert(m.name);
     for (unsigned v = 0; v < hostile::kOutcomes; ++v) {
@@ -224,7 +222,7 @@ TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
     }
     printf("platform sweep: %zu calls over %zu native methods, %zu platform calls answered by %d hostile operations; %s\n",
            calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations,
-           g_tally.Line().c_str());
+           Left().c_str());
     // Only the uptime, which reads the clock, asks the platform nothing.
     EXPECT_EQ(unanswered, std::set<std::string>{"commservices.DeviceInfoQueryServiceImp.getDeviceUpTimeJni"});
 }
