@@ -71,41 +71,27 @@ void Piece(Pair &p, FuzzInput &in) {
     const std::string head = Literal(in), tail = Literal(in);
     const long long v = Number(in);
     const uint8_t kind = in.U8() % 9;
-    static const char *const kNumbers[] = {"%d", "%u", "%ld", "%lu", "%lld", "%llu"};
-    if (kind < 6) {
-        const std::string f = head + kNumbers[kind] + tail;
-        switch (kind) {
-            case 0: Both(p, f, static_cast<int>(v)); break;
-            case 1: Both(p, f, static_cast<unsigned>(v)); break;
-            case 2: Both(p, f, static_cast<long>(v)); break;
-            case 3: Both(p, f, static_cast<unsigned long>(v)); break;
-            case 4: Both(p, f, v); break;
-            default: Both(p, f, static_cast<unsigned long long>(v)); break;
-        }
-        return;
-    }
-    // A text: whole (NUL-terminated), or a field it fills with no NUL.
-    const std::string text = in.Text(300);
+    static const char *const kConversions[] = {"%d", "%u", "%ld", "%lu", "%lld", "%llu", "%s", "%.*s", "%.*s"};
+    const std::string f = head + kConversions[kind] + tail;
+    // A text: whole (NUL-terminated), or a field it fills with no NUL, read
+    // no further than its size.
+    const std::string text = kind < 6 ? "" : in.Text(300);
     const bool field = in.U8() % 2 == 0;
-    const std::vector<char> bytes(text.begin(), text.end());  // no NUL after a field's last byte
+    const std::vector<char> bytes(text.begin(), text.end());
     const char *t = field ? (bytes.empty() ? "" : bytes.data()) : text.c_str();
-    const int room = static_cast<int>(text.size());  // a field is read no further than this
-    const int precision = field ? static_cast<int>(in.U8()) % (room + 1) : static_cast<int>(static_cast<int8_t>(in.U8()));
+    const int size = static_cast<int>(text.size());
+    const int precision = field ? static_cast<int>(in.U8()) % (size + 1) : static_cast<int>(static_cast<int8_t>(in.U8()));
     switch (kind) {
-        case 6:
-            if (field) return;  // a bare %s needs its NUL
-            Both(p, head + "%s" + tail, in.U8() == 0 ? static_cast<const char *>(nullptr) : t);
-            break;
-        case 7:
-            // A record field as the bridge prints it: its whole size as the
-            // precision, every byte of it readable.
-            if (field && in.U8() % 2 == 0) {
-                Both(p, head + "%.*s" + tail, static_cast<bundle::FieldSize>(room), t);
-            } else {
-                Both(p, head + "%.*s" + tail, precision, t);
-            }
-            break;
-        default: Both(p, head + "%.*s" + tail, precision, static_cast<const char *>(nullptr)); break;
+        case 0: return Both(p, f, static_cast<int>(v));
+        case 1: return Both(p, f, static_cast<unsigned>(v));
+        case 2: return Both(p, f, static_cast<long>(v));
+        case 3: return Both(p, f, static_cast<unsigned long>(v));
+        case 4: return Both(p, f, v);
+        case 5: return Both(p, f, static_cast<unsigned long long>(v));
+        case 6: return field ? void() : Both(p, f, in.U8() == 0 ? static_cast<const char *>(nullptr) : t);
+        case 7: return field && in.U8() % 2 == 0 ? Both(p, f, static_cast<bundle::FieldSize>(size), t)  // a record field
+                                                 : Both(p, f, precision, t);
+        default: return Both(p, f, precision, static_cast<const char *>(nullptr));
     }
 }
 

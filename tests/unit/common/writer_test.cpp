@@ -60,19 +60,6 @@ TEST(Writer, WritesWhatSnprintfWrites) {
     }
 }
 
-TEST(Writer, AppendsWithinItsBuffer) {
-    char buf[8];
-    bundle::BoundedWriter out(buf);
-    out.Append("abc");
-    BUNDLE_WRITE(out, "%d", -12);
-    EXPECT_TRUE(out.BackOver('2'));
-    BUNDLE_WRITE(out, "%u%s", 345u, "zz");  // cut at the last byte
-    EXPECT_STREQ(buf, "abc-134");
-    EXPECT_EQ(out.pos(), 7u);
-    // A conversion the writer does not do never compiles into a template.
-    EXPECT_EQ(bundle::format::Compile("ab%xcd", nullptr), 0u);
-}
-
 // The fixed reply buffers assert their size with LongestText: it must never
 // count a number shorter than its longest form on this build.
 #define LONGEST(fmt, v) \
