@@ -5,10 +5,12 @@
 // %d %u with no length, l or ll, given extreme or fuzzer-chosen numbers;
 // %s and %.*s given texts, texts that fill their field with no NUL
 // (printed with a precision no larger than the field, or as a record
-// field with its whole size), negative precisions and null texts. The same pieces go through snprintf at the
-// same position of a second buffer; after every piece both buffers must
-// hold the same bytes, past the text included, and the writer's position
-// must be where snprintf's text ends.
+// field with its whole size), negative precisions and null texts. The same
+// pieces go through snprintf at the same position of a second buffer;
+// after every piece both buffers must hold the same bytes, past the text
+// included, and the writer's position must be where snprintf's text ends.
+// Then the other blocks every reply stands on: the bounded copy, against
+// snprintf too, and a list reply of any count, allowance and items.
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -17,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "common/list_reply.h"
 #include "common/writer.h"
 #include "fuzz_input.h"
 
@@ -101,5 +104,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput in(data, size);
     Pair p(in.U8());
     for (int n = in.U8() % 6 + 1; n > 0; --n) Piece(p, in);
+
+    // The bounded copy of every Java text, into a buffer of any size.
+    const std::string text = in.Text(600);
+    std::vector<char> ours(p.cap + kSlack, 0x5A), libc(ours);
+    bundle::CopyText(ours.data(), p.cap, text.c_str());
+    snprintf(libc.data(), p.cap, "%s", text.c_str());
+    if (ours != libc) abort();
+
+    // A list reply of any count and allowance, items of any length: whole
+    // JSON brackets around what fits, or its fail reply.
+    const int count = static_cast<int>(in.U32());
+    bundle::ListReply reply(count < 0 ? count : count % 70, in.U8(), "{\"Result\":-1,\"List\":[]}");
+    reply.Open("{\"Result\":0,\"List\":[");
+    for (int i = in.U8() % 8; i > 0; --i) BUNDLE_WRITE(reply, "%s,", in.Text(600).c_str());
+    reply.Close();
+    if (strlen(reply.text()) == 0) abort();
     return 0;
 }
