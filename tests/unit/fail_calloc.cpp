@@ -29,28 +29,21 @@ void FindBridge() {
     const auto *base = static_cast<const char *>(info.dli_fbase);  // its ELF header, then its segments
     const auto *elf = reinterpret_cast<const ElfW(Ehdr) *>(base);
     const auto *segments = reinterpret_cast<const ElfW(Phdr) *>(base + elf->e_phoff);
-    uintptr_t hi = 0;
-    for (int i = 0; i < elf->e_phnum; ++i) {
-        if (segments[i].p_type == PT_LOAD) hi = std::max<uintptr_t>(hi, segments[i].p_vaddr + segments[i].p_memsz);
-    }
+    uintptr_t hi = 0;  // the end of the highest segment, a loaded one
+    for (int i = 0; i < elf->e_phnum; ++i) hi = std::max<uintptr_t>(hi, segments[i].p_vaddr + segments[i].p_memsz);
     bridge_lo.store(reinterpret_cast<uintptr_t>(base));
     bridge_hi.store(reinterpret_cast<uintptr_t>(base) + hi);
 }
 
-bool FromBridge(const void *caller) {
-    const auto at = reinterpret_cast<uintptr_t>(caller);
-    return at >= bridge_lo.load(std::memory_order_relaxed) && at < bridge_hi.load(std::memory_order_relaxed);
-}
-
 // Whether the bridge's allocation from `caller` is to fail; notes the caller.
 bool Refused(const void *caller) {
-    if (!FromBridge(caller)) return false;
+    const auto at = reinterpret_cast<uintptr_t>(caller);
+    if (at < bridge_lo.load(std::memory_order_relaxed) || at >= bridge_hi.load(std::memory_order_relaxed)) return false;
     const size_t k = made.fetch_add(1, std::memory_order_relaxed);
     if (k < 64) callers_seen[k] = caller;
     int left = passes_left.load(std::memory_order_relaxed);
     while (left >= 0) {
-        const int next = left == 0 ? -1 : left - 1;
-        if (passes_left.compare_exchange_weak(left, next, std::memory_order_relaxed)) return left == 0;
+        if (passes_left.compare_exchange_weak(left, left == 0 ? -1 : left - 1, std::memory_order_relaxed)) return left == 0;
     }
     return false;
 }
@@ -60,15 +53,12 @@ extern "C" void *__libc_calloc(size_t n, size_t size);
 extern "C" void *__libc_malloc(size_t size);
 
 extern "C" void *calloc(size_t n, size_t size) noexcept {
-    if (size != 0 && n > kTestHeapLimit / size) return nullptr;
-    if (Refused(__builtin_return_address(0))) return nullptr;
-    return __libc_calloc(n, size);
+    const bool huge = size != 0 && n > kTestHeapLimit / size;
+    return huge || Refused(__builtin_return_address(0)) ? nullptr : __libc_calloc(n, size);
 }
 
 extern "C" void *malloc(size_t size) noexcept {
-    if (size > kTestHeapLimit) return nullptr;
-    if (Refused(__builtin_return_address(0))) return nullptr;
-    return __libc_malloc(size);
+    return size > kTestHeapLimit || Refused(__builtin_return_address(0)) ? nullptr : __libc_malloc(size);
 }
 
 void FailCallocAfter(int passes) {

@@ -127,12 +127,8 @@ namespace {
 // resources, null texts to the platform, and those it takes on purpose.
 size_t g_left[4];
 int g_meant_before = 0;  // the platform's count when the call began (it counts since its reset)
-std::string Left() {
-    char line[160];
-    snprintf(line, sizeof line, "%zu JNI misuses, %zu calls leaving JNI resources, %zu null texts to the platform (%zu where it takes one on purpose)",
-             g_left[0], g_left[1], g_left[2], g_left[3]);
-    return line;
-}
+#define LEFT_FORMAT "%zu JNI misuses, %zu calls leaving JNI resources, %zu null texts to the platform (%zu where it takes one on purpose)"
+#define LEFT g_left[0], g_left[1], g_left[2], g_left[3]
 
 void CheckCall(const SweepMethod &m, FakeJni &jni, const SweepResult &r, const std::string &where,
                bool whole_json = true) {
@@ -179,8 +175,8 @@ TEST(HostileSweep, EveryArgumentOfEveryNativeMethod) {
             }
         }
     }
-    printf("sweep: %zu calls over %zu native methods; %s\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0],
-           Left().c_str());
+    printf("sweep: %zu calls over %zu native methods; " LEFT_FORMAT "\n", calls,
+           sizeof kSweepMethods / sizeof kSweepMethods[0], LEFT);
     EXPECT_GT(calls, 0u);
 }
 
@@ -220,9 +216,8 @@ TEST(HostileSweep, EveryPlatformAnswerToEveryNativeMethod) {
         }
         platform_calls += zsim::Calls().size();
     }
-    printf("platform sweep: %zu calls over %zu native methods, %zu platform calls answered by %d hostile operations; %s\n",
-           calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations,
-           Left().c_str());
+    printf("platform sweep: %zu calls over %zu native methods, %zu platform calls answered by %d hostile operations; "
+           LEFT_FORMAT "\n", calls, sizeof kSweepMethods / sizeof kSweepMethods[0], platform_calls, hostile::kHostileOperations, LEFT);
     // Only the uptime, which reads the clock, asks the platform nothing.
     EXPECT_EQ(unanswered, std::set<std::string>{"commservices.DeviceInfoQueryServiceImp.getDeviceUpTimeJni"});
 }
