@@ -257,11 +257,13 @@ constexpr size_t LongestText(const char *fmt, std::initializer_list<size_t> text
 // A number's longest decimal form on this build: digits10 + 1 digits, and a
 // sign for the signed ones.
 template <class T>
-constexpr size_t kLongestNumber = std::numeric_limits<T>::digits10 + 1 + (std::numeric_limits<T>::is_signed ? 1 : 0);
-static_assert(LongestText("%d") >= kLongestNumber<int> && LongestText("%u") >= kLongestNumber<unsigned> &&
-                  LongestText("%ld") >= kLongestNumber<long> && LongestText("%lu") >= kLongestNumber<unsigned long> &&
-                  LongestText("%lld") >= kLongestNumber<long long> &&
-                  LongestText("%llu") >= kLongestNumber<unsigned long long>,
+constexpr size_t LongestNumber() {
+    return std::numeric_limits<T>::digits10 + 1 + (std::numeric_limits<T>::is_signed ? 1 : 0);
+}
+static_assert(LongestText("%d") >= LongestNumber<int>() && LongestText("%u") >= LongestNumber<unsigned>() &&
+                  LongestText("%ld") >= LongestNumber<long>() && LongestText("%lu") >= LongestNumber<unsigned long>() &&
+                  LongestText("%lld") >= LongestNumber<long long>() &&
+                  LongestText("%llu") >= LongestNumber<unsigned long long>(),
               "LongestText counts a number shorter than its longest form");
 
 }  // namespace bundle

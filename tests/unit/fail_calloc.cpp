@@ -26,13 +26,13 @@ void FindBridge() {
     Dl_info info;
     const auto *entry = reinterpret_cast<const void *>(&Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni);
     if (bridge_hi.load() != 0 || dladdr(entry, &info) == 0) return;
-    const auto *base = static_cast<const char *>(info.dli_fbase);  // its ELF header, then its segments
-    const auto *elf = reinterpret_cast<const ElfW(Ehdr) *>(base);
+    const auto base = reinterpret_cast<uintptr_t>(info.dli_fbase);  // its ELF header, then its segments
+    const auto *elf = static_cast<const ElfW(Ehdr) *>(info.dli_fbase);
     const auto *segments = reinterpret_cast<const ElfW(Phdr) *>(base + elf->e_phoff);
     uintptr_t hi = 0;  // the end of the highest segment, a loaded one
     for (int i = 0; i < elf->e_phnum; ++i) hi = std::max<uintptr_t>(hi, segments[i].p_vaddr + segments[i].p_memsz);
-    bridge_lo.store(reinterpret_cast<uintptr_t>(base));
-    bridge_hi.store(reinterpret_cast<uintptr_t>(base) + hi);
+    bridge_lo.store(base);
+    bridge_hi.store(base + hi);
 }
 
 // Whether the bridge's allocation from `caller` is to fail; notes the caller.
