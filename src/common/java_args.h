@@ -91,6 +91,16 @@ class ScopedLocalRef {
 // Length of a String[] argument; a Java null counts as an empty array.
 jsize ArrayLength(JNIEnv *env, jobjectArray array);
 
+// Copies the elements of a String[] (whose length the caller read as `n`)
+// into consecutive `width`-byte slots of a zeroed table of `slots` slots,
+// each keeping at most width - 2 characters; the MAC tables' conversion
+// (mac_table.h). An element whose characters cannot be had (or a Java null
+// element or array) ends the copy with `element_error_line`, at
+// `log_level`. Every element and its characters go back before the next
+// one is taken. Returns n held to 0..slots (a null array counts as 0).
+int StringsToTable(JNIEnv *env, jobjectArray array, jsize n, char *table, int slots, size_t width,
+                   const char *element_error_line, int log_level);
+
 // A count, from Java or the platform, limited to the slots of the table it
 // fills or describes: below zero counts as none, above the table as a full
 // table (the elements past it are never read).

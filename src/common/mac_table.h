@@ -7,6 +7,8 @@
 #include <jni.h>
 #include <stddef.h>
 
+#include "common/java_args.h"
+
 namespace bundle {
 
 constexpr int kMacTableSlots = 64;
@@ -26,8 +28,10 @@ constexpr size_t kNarrowMacSlot = 20;  // at most 18 characters kept
 // Returns the count to give the platform: n, except that an array of more
 // than 64 elements is cut to the table's 64 slots (the rest are never
 // read), a negative n counts as 0 and a null array as 0.
-int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, size_t width,
-                   const char *element_error_line, int log_level = 2);
+inline int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, size_t width,
+                          const char *element_error_line, int log_level = 2) {
+    return StringsToTable(env, macs, n, table, kMacTableSlots, width, element_error_line, log_level);
+}
 
 // Java sends String[] {""} to mean "no MAC": when `count` is 1 and slot 0
 // is empty, the table is zeroed again, `line` is logged (when given) and 0

@@ -131,12 +131,7 @@ constexpr auto kText = format::CompileTemplate<format::Compile("%s", nullptr)>("
 
 }  // namespace
 
-void CopyText(char *buf, size_t size, const char *text) {
-    if (size == 0) return;
-    const size_t n = strnlen(text, size - 1);
-    memcpy(buf, text, n);
-    buf[n] = '\0';
-}
+void CopyText(char *buf, size_t size, const char *text) { CopyTextHere(buf, size, text); }
 
 void BoundedWriter::WriteArgs(const unsigned char *compiled, const FormatArg *args) {
     if (cap_ == 0) return;

@@ -24,6 +24,15 @@ namespace bundle {
 // the text, then the NUL; nothing at all when size is 0.
 void CopyText(char *buf, size_t size, const char *text);
 
+// The same copy made where it is called: for the loops every Java text goes
+// through (String arguments, MAC tables), where a call would cost as much.
+inline void CopyTextHere(char *buf, size_t size, const char *text) {
+    if (size == 0) return;
+    const size_t n = strnlen(text, size - 1);
+    memcpy(buf, text, n);
+    buf[n] = '\0';
+}
+
 template <size_t N>
 inline void CopyText(char (&buf)[N], const char *text) {
     CopyText(buf, N, text);
