@@ -6,7 +6,7 @@ database):
   jni-guard    JNI characters, array elements and byte-array elements are
                taken and given back only inside the guards of
                src/common/ (BorrowedString, ScopedLocalRef, ByteArrayElements,
-               CopyJstring, MacListToTable), so no path of an entry point can
+               CopyJstring, StringsToTable), so no path of an entry point can
                return with one still held.
   field-bound  A text field of a platform record is printed with a precision
                (%.*s and the field's size), never a bare %s: the platform may
