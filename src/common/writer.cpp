@@ -243,17 +243,6 @@ void BoundedWriter::Append(const char *text) {
     WriteArgs(kText.bytes, &arg);
 }
 
-#if UINTPTR_MAX <= UINT32_MAX
-void BoundedWriter::Put(const char *text, size_t n) {
-    if (cap_ == 0) return;
-    const size_t room = cap_ - 1 - pos_;
-    if (n > room) n = room;
-    memcpy(buf_ + pos_, text, n);
-    pos_ += n;
-    buf_[pos_] = '\0';
-}
-#endif
-
 bool BoundedWriter::BackOver(char c) {
     if (pos_ == 0 || buf_[pos_ - 1] != c) return false;
     --pos_;
