@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // Replies the gateway writes whole get one byte more than the gateway is
 // told of: that byte stays zero, so a text filling the gateway's part with
 // no NUL of its own still ends inside the buffer.
@@ -130,7 +129,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfStat
     memset(reply, 0, sizeof reply);
     if (zivra_getWANIfStats(wanIndex, &us, &ds) == 0) {
         BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_COUNTERS, static_cast<unsigned long long>(us),
-                                            static_cast<unsigned long long>(ds));
+                     static_cast<unsigned long long>(ds));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
@@ -152,16 +151,18 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getWANIfInfo
     BRIDGE_LOG("getWANIfInfoJni  enter============>\n");
 
     if (zivra_getWANIfInfo(wanIndex, &c, &v4, &v6) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_INFO, BUNDLE_FIELD(c.LanInterface), BUNDLE_FIELD(c.VLANMode), BUNDLE_FIELD(c.VLANIDMark),
-                 BUNDLE_FIELD(c.Dot1pMark), BUNDLE_FIELD(c.MulticastVlan), BUNDLE_FIELD(c.LanInterfaceDHCPEnable), BUNDLE_FIELD(c.IPMode),
-                 BUNDLE_FIELD(c.ConnectionType), BUNDLE_FIELD(c.NATEnabled), BUNDLE_FIELD(c.Username), BUNDLE_FIELD(v4.AddressingType),
-                 BUNDLE_FIELD(v4.ExternalIPAddress), BUNDLE_FIELD(v4.SubnetMask), BUNDLE_FIELD(v4.DefaultGateway),
-                 BUNDLE_FIELD(v4.DNSEnabled), BUNDLE_FIELD(v4.DNSServers), BUNDLE_FIELD(v4.MACAddress), BUNDLE_FIELD(c.ConnectionTrigger),
-                 BUNDLE_FIELD(v6.IPv6IPAddressOrigin), BUNDLE_FIELD(v6.IPv6IPAddress), BUNDLE_FIELD(v6.IPv6DNSServers),
-                 BUNDLE_FIELD(v6.IPv6PrefixDelegationEnabled), BUNDLE_FIELD(v6.IPv6PrefixOrigin), BUNDLE_FIELD(v6.IPv6Prefix),
-                 BUNDLE_FIELD(v6.IPv6PrefixPltime), BUNDLE_FIELD(v6.IPv6PrefixVltime), BUNDLE_FIELD(v6.IPv6DefaultGateway),
-                 BUNDLE_FIELD(v6.IPv6DsliteEnable), BUNDLE_FIELD(v6.IPv6AftrMode), BUNDLE_FIELD(v6.IPv6AftrAddress),
-                 BUNDLE_FIELD(c.ServiceList));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), WAN_INFO, BUNDLE_FIELD(c.LanInterface), BUNDLE_FIELD(c.VLANMode),
+                     BUNDLE_FIELD(c.VLANIDMark), BUNDLE_FIELD(c.Dot1pMark), BUNDLE_FIELD(c.MulticastVlan),
+                     BUNDLE_FIELD(c.LanInterfaceDHCPEnable), BUNDLE_FIELD(c.IPMode), BUNDLE_FIELD(c.ConnectionType),
+                     BUNDLE_FIELD(c.NATEnabled), BUNDLE_FIELD(c.Username), BUNDLE_FIELD(v4.AddressingType),
+                     BUNDLE_FIELD(v4.ExternalIPAddress), BUNDLE_FIELD(v4.SubnetMask), BUNDLE_FIELD(v4.DefaultGateway),
+                     BUNDLE_FIELD(v4.DNSEnabled), BUNDLE_FIELD(v4.DNSServers), BUNDLE_FIELD(v4.MACAddress),
+                     BUNDLE_FIELD(c.ConnectionTrigger), BUNDLE_FIELD(v6.IPv6IPAddressOrigin),
+                     BUNDLE_FIELD(v6.IPv6IPAddress), BUNDLE_FIELD(v6.IPv6DNSServers),
+                     BUNDLE_FIELD(v6.IPv6PrefixDelegationEnabled), BUNDLE_FIELD(v6.IPv6PrefixOrigin),
+                     BUNDLE_FIELD(v6.IPv6Prefix), BUNDLE_FIELD(v6.IPv6PrefixPltime), BUNDLE_FIELD(v6.IPv6PrefixVltime),
+                     BUNDLE_FIELD(v6.IPv6DefaultGateway), BUNDLE_FIELD(v6.IPv6DsliteEnable),
+                     BUNDLE_FIELD(v6.IPv6AftrMode), BUNDLE_FIELD(v6.IPv6AftrAddress), BUNDLE_FIELD(c.ServiceList));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
@@ -200,7 +201,7 @@ Java_com_korvanta_nestrova_accessservices_AccessInfoQueryServiceImp_getUplinkIfS
     memset(reply, 0, sizeof reply);
     if (zivra_getUplinkIfStats(&us, &ds) == 0) {
         BUNDLE_WRITE(bundle::BoundedWriter(reply), UPLINK_COUNTERS, static_cast<unsigned long>(us),
-                                            static_cast<unsigned long>(ds));
+                     static_cast<unsigned long>(ds));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }

@@ -45,8 +45,9 @@ void WriteMappingList(bundle::BoundedWriter &out, const PortMappingTable &table)
         BUNDLE_WRITE(out, WAN_GROUP_OPEN, BUNDLE_FIELD(wan.WANName));
         for (int i = 0; i < count; ++i) {
             const PortMappingRecord &m = wan.Maps[i];
-            BUNDLE_WRITE(out, MAPPING_ITEM, BUNDLE_FIELD(m.PortMappingIndex), BUNDLE_FIELD(m.Enabled), BUNDLE_FIELD(m.ExternalPort),
-                       BUNDLE_FIELD(m.InternalPort), BUNDLE_FIELD(m.Protocol), BUNDLE_FIELD(m.InternalClient));
+            BUNDLE_WRITE(out, MAPPING_ITEM, BUNDLE_FIELD(m.PortMappingIndex), BUNDLE_FIELD(m.Enabled),
+                         BUNDLE_FIELD(m.ExternalPort), BUNDLE_FIELD(m.InternalPort), BUNDLE_FIELD(m.Protocol),
+                         BUNDLE_FIELD(m.InternalClient));
         }
         out.BackOver(',');
         out.Literal("]},");

@@ -18,9 +18,7 @@ bool CopyJstring(JNIEnv *env, jstring str, char *buf, size_t size_arg) {
 }
 
 BorrowedString::BorrowedString(JNIEnv *env, jstring str)
-    : env_(env),
-      str_(str),
-      chars_(str != nullptr ? env->GetStringUTFChars(str, nullptr) : nullptr) {}
+    : env_(env), str_(str), chars_(str != nullptr ? env->GetStringUTFChars(str, nullptr) : nullptr) {}
 
 void BorrowedString::Release() {
     if (chars_ != nullptr) {
@@ -30,9 +28,7 @@ void BorrowedString::Release() {
 }
 
 ByteArrayElements::ByteArrayElements(JNIEnv *env, jbyteArray array)
-    : env_(env),
-      array_(array),
-      elems_(array != nullptr ? env->GetByteArrayElements(array, nullptr) : nullptr) {}
+    : env_(env), array_(array), elems_(array != nullptr ? env->GetByteArrayElements(array, nullptr) : nullptr) {}
 
 void ByteArrayElements::Release() {
     if (elems_ != nullptr) {
@@ -41,9 +37,7 @@ void ByteArrayElements::Release() {
     }
 }
 
-jsize ArrayLength(JNIEnv *env, jobjectArray array) {
-    return array != nullptr ? env->GetArrayLength(array) : 0;
-}
+jsize ArrayLength(JNIEnv *env, jobjectArray array) { return array != nullptr ? env->GetArrayLength(array) : 0; }
 
 // Here rather than beside the MAC tables, so that each element's guards are
 // made in line, not called.

@@ -39,9 +39,8 @@ inline int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char *table, 
 int SingleEmptyMeansNone(int count, char *table, size_t width, const char *line);
 
 template <size_t W>
-inline int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n,
-                          char (&table)[kMacTableSlots][W], const char *element_error_line,
-                          int log_level = 2) {
+inline int MacListToTable(JNIEnv *env, jobjectArray macs, jsize n, char (&table)[kMacTableSlots][W],
+                          const char *element_error_line, int log_level = 2) {
     return MacListToTable(env, macs, n, &table[0][0], W, element_error_line, log_level);
 }
 

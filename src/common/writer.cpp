@@ -162,7 +162,8 @@ void BoundedWriter::WriteArgs(const unsigned char *compiled, const FormatArg *ar
             for (; n + 8 <= most; n += 8) {
                 uint64_t w;
                 memcpy(&w, field + n, 8);
-                const uint64_t zero = ~(((w & 0x7F7F7F7F7F7F7F7FULL) + 0x7F7F7F7F7F7F7F7FULL) | w | 0x7F7F7F7F7F7F7F7FULL);
+                const uint64_t zero =
+                    ~(((w & 0x7F7F7F7F7F7F7F7FULL) + 0x7F7F7F7F7F7F7F7FULL) | w | 0x7F7F7F7F7F7F7F7FULL);
                 if (zero != 0) {
                     const size_t k = static_cast<size_t>(__builtin_ctzll(zero)) / 8;  // the first byte is the lowest
                     Copy(out + n, field + n, k);

@@ -52,7 +52,18 @@ namespace format {
 // counts as none; a null text prints as the C library prints it), %d, %ld,
 // %lld, %u, %lu, %llu, and %% in the literal text. No flags, widths or
 // other conversions: a template holding one does not compile.
-enum Conversion : unsigned char { kNone, kText, kTextPrecision, kInt, kLong, kLongLong, kUInt, kULong, kULongLong, kEnd };
+enum Conversion : unsigned char {
+    kNone,
+    kText,
+    kTextPrecision,
+    kInt,
+    kLong,
+    kLongLong,
+    kUInt,
+    kULong,
+    kULongLong,
+    kEnd
+};
 
 // Not constexpr: reaching it while a template is compiled at build time
 // fails the build, naming the fault.
@@ -144,19 +155,19 @@ constexpr FieldSize SizeOf(const char (&)[N]) {
 // valid until the call's end. The template's conversion says which it is.
 class FormatArg {
   public:
-    FormatArg(int v) : word_(static_cast<uintptr_t>(static_cast<intptr_t>(v))) {}          // NOLINT
-    FormatArg(long v) : word_(static_cast<uintptr_t>(static_cast<intptr_t>(v))) {}         // NOLINT
-    FormatArg(unsigned v) : word_(v) {}                                                     // NOLINT
-    FormatArg(unsigned long v) : word_(v) {}                                                // NOLINT
-    FormatArg(const long long &v) : pointer_(&v) {}                                         // NOLINT
-    FormatArg(const unsigned long long &v) : pointer_(&v) {}                                // NOLINT
-    FormatArg(const char *v) : pointer_(v) {}                                               // NOLINT
+    FormatArg(int v) : word_(static_cast<uintptr_t>(static_cast<intptr_t>(v))) {}   // NOLINT
+    FormatArg(long v) : word_(static_cast<uintptr_t>(static_cast<intptr_t>(v))) {}  // NOLINT
+    FormatArg(unsigned v) : word_(v) {}                                             // NOLINT
+    FormatArg(unsigned long v) : word_(v) {}                                        // NOLINT
+    FormatArg(const long long &v) : pointer_(&v) {}                                 // NOLINT
+    FormatArg(const unsigned long long &v) : pointer_(&v) {}                        // NOLINT
+    FormatArg(const char *v) : pointer_(v) {}                                       // NOLINT
     // On a 64-bit little-endian host a field's size carries a mark above
     // any int; on the gateway it is an int like any other precision.
-    FormatArg(FieldSize v) : word_(static_cast<uintptr_t>(v) | kFieldMark) {}               // NOLINT
+    FormatArg(FieldSize v) : word_(static_cast<uintptr_t>(v) | kFieldMark) {}  // NOLINT
 
     static constexpr uintptr_t kFieldMark =
-        UINTPTR_MAX > UINT32_MAX && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? uintptr_t{1} << 40 : 0;
+        UINTPTR_MAX > UINT32_MAX &&__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? uintptr_t{1} << 40 : 0;
     // Whether this is a field's size: its word above the int's 32 bits is
     // the mark alone, never the 0 or all ones of a sign-extended int.
     bool field_size() const { return kFieldMark != 0 && (word_ & ~uintptr_t{UINT32_MAX}) == kFieldMark; }
@@ -212,7 +223,8 @@ class BoundedWriter {
 #if UINTPTR_MAX <= UINT32_MAX
     __attribute__((noinline))
 #endif
-    void Put(const char *text, size_t n) {
+    void
+    Put(const char *text, size_t n) {
         if (cap_ == 0) return;
         const size_t room = cap_ - 1 - pos_;
         if (n > room) n = room;
@@ -280,17 +292,16 @@ static_assert(LongestText("%d") >= LongestNumber<int>() && LongestText("%u") >= 
 #define BUNDLE_FIELD(f) ::bundle::SizeOf(f), (f)
 
 // The template compiled at build time, as a constant of the calling function.
-#define BUNDLE_TEMPLATE(fmt)                                                                          \
-    ([]() -> const unsigned char * {                                                                  \
-        static constexpr auto compiled_ = ::bundle::format::CompileTemplate<::bundle::format::Compile( \
-            fmt, nullptr)>(fmt);                                                                      \
-        return compiled_.bytes;                                                                       \
+#define BUNDLE_TEMPLATE(fmt)                                                                 \
+    ([]() -> const unsigned char * {                                                         \
+        static constexpr auto compiled_ =                                                    \
+            ::bundle::format::CompileTemplate<::bundle::format::Compile(fmt, nullptr)>(fmt); \
+        return compiled_.bytes;                                                              \
     }())
 
 // Appends `fmt` with its arguments to `out` (a BoundedWriter, or a
 // ListReply item), the format checked by the compiler as printf's is.
-#define BUNDLE_WRITE(out, fmt, ...)                                          \
-    ((void)sizeof(::bundle::format::Check(fmt, ##__VA_ARGS__)), \
-     (out).Write(BUNDLE_TEMPLATE(fmt), {__VA_ARGS__}))
+#define BUNDLE_WRITE(out, fmt, ...) \
+    ((void)sizeof(::bundle::format::Check(fmt, ##__VA_ARGS__)), (out).Write(BUNDLE_TEMPLATE(fmt), {__VA_ARGS__}))
 
 #endif  // BUNDLE_COMMON_WRITER_H

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 #define ACCOUNT_HEAD "{\"Result\":0,\"Right\":%d,\"Anonymous\":\"%.*s\",\"AccountList\":["
 #define ACCOUNT_ITEM "{\"UserName\":\"%.*s\",\"Password\":\"%.*s\"},"
 #define HTTP_REPLY "{\"Result\":0,\"Right\":%d,\"Password\":\"%.*s\"}"
@@ -60,7 +59,8 @@ void AccountReply(const AccountHeap &heap, int right, const char (&anonymous)[ZI
     BUNDLE_WRITE(out, ACCOUNT_HEAD, right, BUNDLE_FIELD(anonymous));
     const int n = bundle::ClampCount(count, ZIVRA_STORAGE_ACCOUNTS);
     for (int i = 0; i < n; ++i) {
-        BUNDLE_WRITE(out, ACCOUNT_ITEM, BUNDLE_FIELD(heap.accounts[i].UserName), BUNDLE_FIELD(heap.accounts[i].Password));
+        BUNDLE_WRITE(out, ACCOUNT_ITEM, BUNDLE_FIELD(heap.accounts[i].UserName),
+                     BUNDLE_FIELD(heap.accounts[i].Password));
     }
     if (n > 0) out.BackOver(',');
     out.Literal("]}");

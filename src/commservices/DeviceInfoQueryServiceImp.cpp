@@ -33,7 +33,6 @@ struct DeviceTexts {
     char nfc[ZIVRA_NFC_TEXT_SIZE];
 };
 
-
 #define FRAMEWORK_REPLY "{\"Result\":0,\"Name\":\"%s\",\"Vendor\":\"%s\",\"Version\":\"%s\"}"
 #define DEVICE_REPLY                                                                                      \
     "{\"Result\":0,\"Vendor\":\"%.*s\",\"ProductCLass\":\"%.*s\",\"HardwareVer\":\"%.*s\","               \
@@ -154,8 +153,8 @@ Java_com_korvanta_nestrova_commservices_DeviceInfoQueryServiceImp_getDeviceInfoJ
                             t.mainChipClass, t.nfc) == 0) {
         // Flash and RAM size go in unquoted: digit texts read as JSON numbers.
         BUNDLE_WRITE(bundle::BoundedWriter(reply), DEVICE_REPLY, BUNDLE_FIELD(t.vendor), BUNDLE_FIELD(t.productClass),
-                                            BUNDLE_FIELD(t.hardwareVer), BUNDLE_FIELD(t.firmwareVer), BUNDLE_FIELD(t.flashSize),
-                                            BUNDLE_FIELD(t.ramSize), BUNDLE_FIELD(t.mainChipClass), BUNDLE_FIELD(t.nfc));
+                     BUNDLE_FIELD(t.hardwareVer), BUNDLE_FIELD(t.firmwareVer), BUNDLE_FIELD(t.flashSize),
+                     BUNDLE_FIELD(t.ramSize), BUNDLE_FIELD(t.mainChipClass), BUNDLE_FIELD(t.nfc));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get DeviceInfo fail\"}");
     }

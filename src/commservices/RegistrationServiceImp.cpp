@@ -10,7 +10,6 @@
 
 namespace {
 
-
 #define REGISTRATION_REPLY                                                                        \
     "{\"Result\":0,\"Status\":\"%.*s\",\"RegisterResult\":\"%.*s\",\"ServiceNum\":\"%.*s\","     \
     "\"ServiceName\":\"%.*s\",\"Limit\":\"%.*s\",\"Times\":\"%.*s\",\"Province\":\"%.*s\"}"
@@ -25,8 +24,8 @@ constexpr size_t kConversions = 7;  // each "%.*s" is 4 characters of the templa
 constexpr size_t kReplyLongest =
     (sizeof(REGISTRATION_REPLY) - 1 - kConversions * 4) + 6 * kStateSize + kServiceNameSize + 1;
 static_assert(kReplyLongest == 154 && kReplyLongest <= kReplySize, "registration reply buffer too small");
-static_assert(bundle::LongestText(REGISTRATION_REPLY, {kStateSize, kStateSize, kStateSize, kServiceNameSize,
-                                                       kStateSize, kStateSize, kStateSize}) < kReplySize,
+static_assert(bundle::LongestText(REGISTRATION_REPLY, {kStateSize, kStateSize, kStateSize, kServiceNameSize, kStateSize,
+                                                       kStateSize, kStateSize}) < kReplySize,
               "registration reply buffer too small");
 
 }  // namespace
@@ -80,9 +79,9 @@ Java_com_korvanta_nestrova_commservices_RegistrationServiceImp_getPasswordRegist
     const int result =
         zivra_getPasswordRegistrationInfo(status, registerResult, serviceNum, serviceName, limit, times, province);
     if (result == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), REGISTRATION_REPLY, BUNDLE_FIELD(status), BUNDLE_FIELD(registerResult),
-                                            BUNDLE_FIELD(serviceNum), BUNDLE_FIELD(serviceName), BUNDLE_FIELD(limit), BUNDLE_FIELD(times),
-                                            BUNDLE_FIELD(province));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), REGISTRATION_REPLY, BUNDLE_FIELD(status),
+                     BUNDLE_FIELD(registerResult), BUNDLE_FIELD(serviceNum), BUNDLE_FIELD(serviceName),
+                     BUNDLE_FIELD(limit), BUNDLE_FIELD(times), BUNDLE_FIELD(province));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get jstring fail\"}");
     }

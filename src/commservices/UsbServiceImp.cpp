@@ -28,7 +28,6 @@ bool RegionInArray(JNIEnv *env, jbyteArray array, jint offset, jint count) {
     return static_cast<int64_t>(offset) + count <= static_cast<int64_t>(env->GetArrayLength(array));
 }
 
-
 #define STORAGE_HEAD "{\"Result\":0,\"List\":["
 #define STORAGE_ITEM "{\"storagePath\":\"%.*s\",\"totalStorage\":%d,\"validStorage\":%d},"
 
@@ -201,7 +200,8 @@ Java_com_korvanta_nestrova_commservices_UsbServiceImp_getStorageInfoJni(JNIEnv *
     bundle::BoundedWriter out(reply, kStorageReplySize);
     out.Literal(STORAGE_HEAD);
     for (int i = 0; i < n; ++i) {
-        BUNDLE_WRITE(out, STORAGE_ITEM, BUNDLE_FIELD(table[i].StoragePath), table[i].TotalStorage, table[i].ValidStorage);
+        BUNDLE_WRITE(out, STORAGE_ITEM, BUNDLE_FIELD(table[i].StoragePath), table[i].TotalStorage,
+                     table[i].ValidStorage);
     }
     if (n > 0) out.BackOver(',');
     out.Literal("]}");

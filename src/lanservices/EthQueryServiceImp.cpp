@@ -9,11 +9,11 @@
 
 namespace {
 
-#define ETH_STATS_REPLY                                                                     \
-    "{\"Result\":0,\"BytesSent\":%llu,\"BytesReceived\":%llu,\"PacketsSent\":%lu,"          \
+#define ETH_STATS_REPLY                                                            \
+    "{\"Result\":0,\"BytesSent\":%llu,\"BytesReceived\":%llu,\"PacketsSent\":%lu," \
     "\"PacketsReceived\":%lu}"
-#define ETH_INFO_REPLY                                                                      \
-    "{\"Result\":0,\"Enable\":\"%.*s\",\"Status\":\"%.*s\",\"BitRate\":\"%.*s\","           \
+#define ETH_INFO_REPLY                                                            \
+    "{\"Result\":0,\"Enable\":\"%.*s\",\"Status\":\"%.*s\",\"BitRate\":\"%.*s\"," \
     "\"DuplexMode\":\"%.*s\"}"
 
 // The counter reply needs up to 136 characters (two 64-bit counters of 20
@@ -24,10 +24,10 @@ constexpr size_t kStatsReplySize = 160;
 // Full fields print as 95 characters at most: the reply fits.
 constexpr size_t kInfoReplySize = 128;
 static_assert(bundle::LongestText(ETH_STATS_REPLY) < kStatsReplySize, "LAN Ethernet counter reply buffer");
-static_assert(bundle::LongestText(ETH_INFO_REPLY, {sizeof(LANEthernetInfoRecord::Enable),
-                                                   sizeof(LANEthernetInfoRecord::Status),
-                                                   sizeof(LANEthernetInfoRecord::BitRate),
-                                                   sizeof(LANEthernetInfoRecord::DuplexMode)}) < kInfoReplySize,
+static_assert(bundle::LongestText(ETH_INFO_REPLY,
+                                  {sizeof(LANEthernetInfoRecord::Enable), sizeof(LANEthernetInfoRecord::Status),
+                                   sizeof(LANEthernetInfoRecord::BitRate), sizeof(LANEthernetInfoRecord::DuplexMode)}) <
+                  kInfoReplySize,
               "LAN Ethernet port reply buffer");
 constexpr unsigned kLanPorts = 4;
 }  // namespace
@@ -45,9 +45,8 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetStatsJni
     // unsigned values and are refused with them, before the gateway is asked.
     if (static_cast<unsigned>(port) - 1u < kLanPorts && zivra_getLANEthernetStats(port, &stats) == 0) {
         BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_STATS_REPLY, static_cast<unsigned long long>(stats.BytesSent),
-                                            static_cast<unsigned long long>(stats.BytesReceived),
-                                            static_cast<unsigned long>(stats.PacketsSent),
-                                            static_cast<unsigned long>(stats.PacketsReceived));
+                     static_cast<unsigned long long>(stats.BytesReceived),
+                     static_cast<unsigned long>(stats.PacketsSent), static_cast<unsigned long>(stats.PacketsReceived));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }
@@ -67,10 +66,8 @@ Java_com_korvanta_nestrova_lanservices_EthQueryServiceImp_getLANEthernetInfoJni(
 
     // Any port number goes to the platform, which judges it.
     if (zivra_getLANEthernetInfo(port, &info) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_INFO_REPLY, BUNDLE_FIELD(info.Enable),
-                                            BUNDLE_FIELD(info.Status),
-                                            BUNDLE_FIELD(info.BitRate),
-                                            BUNDLE_FIELD(info.DuplexMode));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), ETH_INFO_REPLY, BUNDLE_FIELD(info.Enable), BUNDLE_FIELD(info.Status),
+                     BUNDLE_FIELD(info.BitRate), BUNDLE_FIELD(info.DuplexMode));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1}");
     }

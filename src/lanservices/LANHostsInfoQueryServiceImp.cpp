@@ -36,7 +36,6 @@ static_assert(kHostItemLongest == 391, "host item template and record out of ste
 constexpr size_t kLimitItemAllowance = 70;  // longest item: 46 characters
 constexpr size_t kStatsItemAllowance = 70;  // longest item: 44 characters
 
-
 // The host list reply shared by the three host queries: the success list,
 // or the fail reply when the platform failed. The count is the platform's,
 // limited to the 64 records of the table: a count above it never reads
@@ -49,9 +48,9 @@ void HostListReply(bundle::ListReply &reply, int result, const LANHostRecord *ho
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
         const LANHostRecord &h = hosts[i];
-        BUNDLE_WRITE(reply, HOST_ITEM, BUNDLE_FIELD(h.Class), BUNDLE_FIELD(h.MAC), BUNDLE_FIELD(h.DhcpName), BUNDLE_FIELD(h.DeviceName),
-                   BUNDLE_FIELD(h.IP), BUNDLE_FIELD(h.ConnectInterface), BUNDLE_FIELD(h.OnlineTime),
-                   BUNDLE_FIELD(h.StorageAccessStatus));
+        BUNDLE_WRITE(reply, HOST_ITEM, BUNDLE_FIELD(h.Class), BUNDLE_FIELD(h.MAC), BUNDLE_FIELD(h.DhcpName),
+                     BUNDLE_FIELD(h.DeviceName), BUNDLE_FIELD(h.IP), BUNDLE_FIELD(h.ConnectInterface),
+                     BUNDLE_FIELD(h.OnlineTime), BUNDLE_FIELD(h.StorageAccessStatus));
     }
     reply.Close();
 }
@@ -167,7 +166,7 @@ Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostSpe
         reply.Open("{\"Result\":0,\"List\":[");
         for (int i = 0; i < count; ++i) {
             BUNDLE_WRITE(reply, "{\"UpSpeed\":%u,\"DownSpeed\":%u},", static_cast<unsigned>(limits[i].UpSpeed),
-                       static_cast<unsigned>(limits[i].DownSpeed));
+                         static_cast<unsigned>(limits[i].DownSpeed));
         }
         reply.Close();
     } else {
@@ -200,7 +199,7 @@ Java_com_korvanta_nestrova_lanservices_LANHostsInfoQueryServiceImp_getLANHostSta
         reply.Open("{\"Result\":0,\"List\":[");
         for (int i = 0; i < count; ++i) {
             BUNDLE_WRITE(reply, "{\"UsStats\":%lu,\"DsStats\":%lu},", static_cast<unsigned long>(stats[i].UsStats),
-                       static_cast<unsigned long>(stats[i].DsStats));
+                         static_cast<unsigned long>(stats[i].DsStats));
         }
         reply.Close();
     } else {

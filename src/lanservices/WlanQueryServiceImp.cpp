@@ -28,15 +28,15 @@ constexpr size_t kHostItemBytes = 384;
 // The fixed replies, around the texts the gateway fills (each read within
 // its field); the methods assert beside their buffers that the longest
 // reply stays whole.
-#define SSID_STATS_REPLY                                                                                      \
-    "{\"Result\":0,\"TotalPacketsReceived\":%.*s,\"TotalPacketsSent\":%.*s,\"TotalBytesReceived\":%.*s,"      \
-    "\"TotalBytesSent\":%.*s,\"ErrorsSent\":%.*s,\"DiscardPacketsSent\":%.*s,\"ErrorsReceived\":%.*s,"        \
+#define SSID_STATS_REPLY                                                                                 \
+    "{\"Result\":0,\"TotalPacketsReceived\":%.*s,\"TotalPacketsSent\":%.*s,\"TotalBytesReceived\":%.*s," \
+    "\"TotalBytesSent\":%.*s,\"ErrorsSent\":%.*s,\"DiscardPacketsSent\":%.*s,\"ErrorsReceived\":%.*s,"   \
     "\"DiscardPacketsReceived\":%.*s}"
-#define RADIO_INFO_REPLY                                                                                      \
-    "{\"Result\":0, \"Channel\":%.*s, \"AutoChannelEnable\":\"%.*s\", \"ChannelsInUse\":\"%.*s\", "           \
+#define RADIO_INFO_REPLY                                                                            \
+    "{\"Result\":0, \"Channel\":%.*s, \"AutoChannelEnable\":\"%.*s\", \"ChannelsInUse\":\"%.*s\", " \
     "\"TransmitPower\":\"%.*s\", \"FrequencyWidth\":\"%.*s\"}"
-#define SSID_INFO_REPLY                                                                                       \
-    "{\"Result\":0, \"Enable\":\"%.*s\", \"BSSID\":\"%.*s\", \"SSIDName\":\"%.*s\", "                         \
+#define SSID_INFO_REPLY                                                               \
+    "{\"Result\":0, \"Enable\":\"%.*s\", \"BSSID\":\"%.*s\", \"SSIDName\":\"%.*s\", " \
     "\"SSIDAdvertisementEnabled\":\"%.*s\", \"Standard\":\"%.*s\", \"EncryptionMode\":\"%.*s\"}"
 
 // The counter reply is at most 656 characters (176 of template, 480 of
@@ -90,11 +90,11 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANNeighborJni(JN
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
         // Each text is read no further than its field, NUL or not.
-        BUNDLE_WRITE(reply, "{\"SSIDName\":\"%.*s\",\"BSSID\":\"%.*s\",\"NetworkType\":\"%.*s\",\"Channel\":%.*s,"
-                   "\"RSSI\":\"%.*s\",\"Standard\":\"%.*s\"},",
-                   BUNDLE_FIELD(table.SSIDName[i]), BUNDLE_FIELD(table.BSSID[i]),
-                   BUNDLE_FIELD(table.NetworkType[i]), BUNDLE_FIELD(table.Channel[i]),
-                   BUNDLE_FIELD(table.RSSI[i]), BUNDLE_FIELD(table.Standard[i]));
+        BUNDLE_WRITE(reply,
+                     "{\"SSIDName\":\"%.*s\",\"BSSID\":\"%.*s\",\"NetworkType\":\"%.*s\",\"Channel\":%.*s,"
+                     "\"RSSI\":\"%.*s\",\"Standard\":\"%.*s\"},",
+                     BUNDLE_FIELD(table.SSIDName[i]), BUNDLE_FIELD(table.BSSID[i]), BUNDLE_FIELD(table.NetworkType[i]),
+                     BUNDLE_FIELD(table.Channel[i]), BUNDLE_FIELD(table.RSSI[i]), BUNDLE_FIELD(table.Standard[i]));
     }
     reply.Close();
     BRIDGE_LOG("getWLANNeighborJni: return json = %s   leave============>\n", reply.text());
@@ -115,12 +115,12 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(J
         char DiscardPacketsReceived[64];
     } c;
     char reply[kStatsReplySize];
-    static_assert(bundle::LongestText(SSID_STATS_REPLY,
-                                      {sizeof c.TotalPacketsReceived, sizeof c.TotalPacketsSent,
-                                       sizeof c.TotalBytesReceived, sizeof c.TotalBytesSent, sizeof c.ErrorsSent,
-                                       sizeof c.DiscardPacketsSent, sizeof c.ErrorsReceived,
-                                       sizeof c.DiscardPacketsReceived}) < sizeof reply,
-                  "SSID counter reply buffer");
+    static_assert(
+        bundle::LongestText(SSID_STATS_REPLY,
+                            {sizeof c.TotalPacketsReceived, sizeof c.TotalPacketsSent, sizeof c.TotalBytesReceived,
+                             sizeof c.TotalBytesSent, sizeof c.ErrorsSent, sizeof c.DiscardPacketsSent,
+                             sizeof c.ErrorsReceived, sizeof c.DiscardPacketsReceived}) < sizeof reply,
+        "SSID counter reply buffer");
     memset(&c, 0, sizeof c);
     memset(reply, 0, sizeof reply);
     BRIDGE_LOG("getWLANSSIDStatsJni: enter============>\n");
@@ -128,9 +128,10 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDStatsJni(J
     if (zivra_getWLANSSIDStats(ssidIndex, c.TotalPacketsReceived, c.TotalPacketsSent, c.TotalBytesReceived,
                                c.TotalBytesSent, c.ErrorsSent, c.DiscardPacketsSent, c.ErrorsReceived,
                                c.DiscardPacketsReceived) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), 
-            SSID_STATS_REPLY, BUNDLE_FIELD(c.TotalPacketsReceived), BUNDLE_FIELD(c.TotalPacketsSent), BUNDLE_FIELD(c.TotalBytesReceived), BUNDLE_FIELD(c.TotalBytesSent), BUNDLE_FIELD(c.ErrorsSent), BUNDLE_FIELD(c.DiscardPacketsSent),
-            BUNDLE_FIELD(c.ErrorsReceived), BUNDLE_FIELD(c.DiscardPacketsReceived));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), SSID_STATS_REPLY, BUNDLE_FIELD(c.TotalPacketsReceived),
+                     BUNDLE_FIELD(c.TotalPacketsSent), BUNDLE_FIELD(c.TotalBytesReceived),
+                     BUNDLE_FIELD(c.TotalBytesSent), BUNDLE_FIELD(c.ErrorsSent), BUNDLE_FIELD(c.DiscardPacketsSent),
+                     BUNDLE_FIELD(c.ErrorsReceived), BUNDLE_FIELD(c.DiscardPacketsReceived));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"getWLANSSIDStats fail\"}");
     }
@@ -150,10 +151,10 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(J
         char FrequencyWidth[64];
     } r;
     char reply[kRadioReplySize];
-    static_assert(bundle::LongestText(RADIO_INFO_REPLY, {sizeof r.Channel, sizeof r.AutoChannelEnable,
-                                                         sizeof r.ChannelsInUse, sizeof r.TransmitPower,
-                                                         sizeof r.FrequencyWidth}) < sizeof reply,
-                  "radio reply buffer");
+    static_assert(
+        bundle::LongestText(RADIO_INFO_REPLY, {sizeof r.Channel, sizeof r.AutoChannelEnable, sizeof r.ChannelsInUse,
+                                               sizeof r.TransmitPower, sizeof r.FrequencyWidth}) < sizeof reply,
+        "radio reply buffer");
     memset(&r, 0, sizeof r);
     memset(reply, 0, sizeof reply);
 
@@ -168,8 +169,9 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANRadioInfoJni(J
     }
 
     if (result == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), RADIO_INFO_REPLY, BUNDLE_FIELD(r.Channel), BUNDLE_FIELD(r.AutoChannelEnable), BUNDLE_FIELD(r.ChannelsInUse),
-                                            BUNDLE_FIELD(r.TransmitPower), BUNDLE_FIELD(r.FrequencyWidth));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), RADIO_INFO_REPLY, BUNDLE_FIELD(r.Channel),
+                     BUNDLE_FIELD(r.AutoChannelEnable), BUNDLE_FIELD(r.ChannelsInUse), BUNDLE_FIELD(r.TransmitPower),
+                     BUNDLE_FIELD(r.FrequencyWidth));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"Get WLANRadioInfo fail\"}");
     }
@@ -241,9 +243,11 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANHostInfoJni(JN
         reply.Open("{\"Result\":0,\"List\":[");
         for (int i = 0; i < count; ++i) {
             const WLANHostRecord &h = table[i];
-            BUNDLE_WRITE(reply, "{\"MAC\":\"%.*s\", \"SSIDIndex\":%.*s, \"SSIDName\":\"%.*s\", \"RSSI\":\"%.*s\", "
-                       "\"RxRate\":\"%.*s\", \"TxRate\":\"%.*s\", \"Standard\":\"%.*s\"},",
-                       BUNDLE_FIELD(h.MAC), BUNDLE_FIELD(h.SSIDIndex), BUNDLE_FIELD(h.SSIDName), BUNDLE_FIELD(h.RSSI), BUNDLE_FIELD(h.RxRate), BUNDLE_FIELD(h.TxRate), BUNDLE_FIELD(h.Standard));
+            BUNDLE_WRITE(reply,
+                         "{\"MAC\":\"%.*s\", \"SSIDIndex\":%.*s, \"SSIDName\":\"%.*s\", \"RSSI\":\"%.*s\", "
+                         "\"RxRate\":\"%.*s\", \"TxRate\":\"%.*s\", \"Standard\":\"%.*s\"},",
+                         BUNDLE_FIELD(h.MAC), BUNDLE_FIELD(h.SSIDIndex), BUNDLE_FIELD(h.SSIDName), BUNDLE_FIELD(h.RSSI),
+                         BUNDLE_FIELD(h.RxRate), BUNDLE_FIELD(h.TxRate), BUNDLE_FIELD(h.Standard));
         }
         reply.Close();
         BRIDGE_LOG("getWLANHostInfoJni: return json = %s   leave============>\n", reply.text());
@@ -276,8 +280,8 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getWLANSSIDInfoJni(JN
     if (zivra_getWLANSSIDInfo(ssidIndex, s.Enable, s.BSSID, s.SSIDName, s.SSIDAdvertisementEnabled, s.Standard,
                               s.EncryptionMode) == 0) {
         BUNDLE_WRITE(bundle::BoundedWriter(reply), SSID_INFO_REPLY, BUNDLE_FIELD(s.Enable), BUNDLE_FIELD(s.BSSID),
-                                            BUNDLE_FIELD(s.SSIDName), BUNDLE_FIELD(s.SSIDAdvertisementEnabled), BUNDLE_FIELD(s.Standard),
-                                            BUNDLE_FIELD(s.EncryptionMode));
+                     BUNDLE_FIELD(s.SSIDName), BUNDLE_FIELD(s.SSIDAdvertisementEnabled), BUNDLE_FIELD(s.Standard),
+                     BUNDLE_FIELD(s.EncryptionMode));
     } else {
         bundle::CopyWhole(reply, "{\"Result\":-1,\"FailReason\":\"getWLANSSIDInfo fail\"}");
     }
@@ -318,7 +322,8 @@ Java_com_korvanta_nestrova_lanservices_WlanQueryServiceImp_getGuestSSIDInfoJni(J
     for (int i = 0; i < used; ++i) {
         const GuestSSIDEntry &e = entries[i];
         BUNDLE_WRITE(out, "{\"SSIDIndex\":%d,\"Duration\":%d,\"PortIsolation\":\"%.*s\",\"RemainDuration\":%d},",
-                   static_cast<int>(e.SSIDIndex), static_cast<int>(e.Duration), BUNDLE_FIELD(e.PortIsolation), static_cast<int>(e.RemainDuration));
+                     static_cast<int>(e.SSIDIndex), static_cast<int>(e.Duration), BUNDLE_FIELD(e.PortIsolation),
+                     static_cast<int>(e.RemainDuration));
     }
     if (used > 0) out.BackOver(',');
     out.Literal("]}");

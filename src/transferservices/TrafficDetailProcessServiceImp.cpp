@@ -91,11 +91,12 @@ Java_com_korvanta_nestrova_transferservices_TrafficDetailProcessServiceImp_getHT
                     QuoteNames(codes, r.StatusCodes, r.StatusCodeCount);
                     QuoteNames(headers, r.Headers, r.HeaderCount);
                     if (items > 0) out.Literal(",");
-                    BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
-                               "\"HostMAC\":\"%.*s\",\"MethodList\":[%s],\"StatuscodeList\":[%s],"
-                               "\"HeaderList\":[%s],\"BundleName\":\"%.*s\"}",
-                               BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Direction), BUNDLE_FIELD(r.HostMAC),
-                               methods, codes, headers, BUNDLE_FIELD(r.BundleName));
+                    BUNDLE_WRITE(out,
+                                 "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Direction\":\"%.*s\","
+                                 "\"HostMAC\":\"%.*s\",\"MethodList\":[%s],\"StatuscodeList\":[%s],"
+                                 "\"HeaderList\":[%s],\"BundleName\":\"%.*s\"}",
+                                 BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Direction),
+                                 BUNDLE_FIELD(r.HostMAC), methods, codes, headers, BUNDLE_FIELD(r.BundleName));
                     ++items;
                 }
                 free(methods);

@@ -43,10 +43,11 @@ Java_com_korvanta_nestrova_transferservices_TrafficForwardServiceImp_getForwardR
                 const ForwardRuleRecord &r = list[i];
                 if (i > 0) out.Literal(",");
                 // The forward-to port goes quoted, as a JSON string.
-                BUNDLE_WRITE(out, "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Protocol\":\"%.*s\","
-                           "\"HostMAC\":\"%.*s\",\"ForwardToIP\":\"%.*s\",\"ForwardToPort\":\"%.*s\"}",
-                           BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Protocol), BUNDLE_FIELD(r.HostMAC),
-                           BUNDLE_FIELD(r.ForwardToIP), BUNDLE_FIELD(r.ForwardToPort));
+                BUNDLE_WRITE(out,
+                             "{\"RemoteAddress\":\"%.*s\",\"RemotePort\":\"%.*s\",\"Protocol\":\"%.*s\","
+                             "\"HostMAC\":\"%.*s\",\"ForwardToIP\":\"%.*s\",\"ForwardToPort\":\"%.*s\"}",
+                             BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Protocol),
+                             BUNDLE_FIELD(r.HostMAC), BUNDLE_FIELD(r.ForwardToIP), BUNDLE_FIELD(r.ForwardToPort));
             }
             out.Literal("]}");
         }

@@ -48,8 +48,9 @@ Java_com_korvanta_nestrova_transferservices_TrafficMirrorServiceImp_getMirroRule
                 // The mirror-to port goes unquoted, as a JSON number. Every
                 // rule but the first comes after a comma.
                 if (i > 0) out.Literal(",");
-                BUNDLE_WRITE(out, MIRROR_RULE, BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort), BUNDLE_FIELD(r.Direction),
-                             BUNDLE_FIELD(r.Protocol), BUNDLE_FIELD(r.HostMAC), BUNDLE_FIELD(r.MirrorToIP), BUNDLE_FIELD(r.MirrorToPort));
+                BUNDLE_WRITE(out, MIRROR_RULE, BUNDLE_FIELD(r.RemoteAddress), BUNDLE_FIELD(r.RemotePort),
+                             BUNDLE_FIELD(r.Direction), BUNDLE_FIELD(r.Protocol), BUNDLE_FIELD(r.HostMAC),
+                             BUNDLE_FIELD(r.MirrorToIP), BUNDLE_FIELD(r.MirrorToPort));
             }
             out.Literal("]}");
         }

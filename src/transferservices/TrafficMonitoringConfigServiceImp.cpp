@@ -22,7 +22,6 @@ constexpr size_t kListReply = 30720;
 // Destinations and bundle names keep at most 255 characters of their 256 bytes.
 static_assert(MONITORING_DEST_SIZE == 256 && sizeof(MonitoringDestRecord::BundleName) == 256, "kept characters");
 
-
 MonitoringDestRecord *TakeRecords(size_t n) {
     return static_cast<MonitoringDestRecord *>(calloc(n, sizeof(MonitoringDestRecord)));
 }

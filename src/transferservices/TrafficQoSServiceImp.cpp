@@ -46,7 +46,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getStatsByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetStatsByFlowJni enter ==========>\n");
     if (zivra_getStatsByFlowJni(up, down, flow) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", BUNDLE_FIELD(up), BUNDLE_FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UsStats\":%.*s,\"DsStats\":%.*s}", BUNDLE_FIELD(up),
+                     BUNDLE_FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -65,8 +66,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedLimitBy
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedLimitByFlowJni enter ==========>\n");
     if (zivra_getSpeedLimitByFlowJni(up, down, flow) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}", BUNDLE_FIELD(up),
-                                            BUNDLE_FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"UpSpeed\":%.*s,\"DownSpeed\":%.*s}",
+                     BUNDLE_FIELD(up), BUNDLE_FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }
@@ -85,7 +86,8 @@ Java_com_korvanta_nestrova_transferservices_TrafficQoSServiceImp_getSpeedByFlowJ
     memset(down, 0, sizeof down);
     BRIDGE_LOG("\r\ngetSpeedByFlowJni enter ==========>\n");
     if (zivra_getSpeedByFlowJni(up, down, flow) == 0) {
-        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}", BUNDLE_FIELD(up), BUNDLE_FIELD(down));
+        BUNDLE_WRITE(bundle::BoundedWriter(reply), "{\"Result\":0,\"upSpeed\":%.*s,\"downSpeed\":%.*s}",
+                     BUNDLE_FIELD(up), BUNDLE_FIELD(down));
     } else {
         bundle::CopyWhole(reply, FAIL_REPLY);
     }

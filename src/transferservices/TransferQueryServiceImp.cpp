@@ -14,7 +14,6 @@ namespace {
 constexpr int kTable = 64;  // entries of a binding or route table
 constexpr size_t kIptvSize = 30;
 
-
 // Items, fields in record order. Each text is read up to its field's size,
 // so a field the platform filled to its last byte with no NUL is never
 // read past. Every allowance below is at least the longest item a record
@@ -51,8 +50,9 @@ void V4List(bundle::ListReply &reply, int result, const Layer3ForwardingEntry *t
     if (result != 0) return reply.Fail();
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
-        BUNDLE_WRITE(reply, V4_ITEM, static_cast<int>(t[i].Index), BUNDLE_FIELD(t[i].DestIPAddress), BUNDLE_FIELD(t[i].DestSubnetMask),
-                   BUNDLE_FIELD(t[i].GatewayIPAddress), BUNDLE_FIELD(t[i].Interface));
+        BUNDLE_WRITE(reply, V4_ITEM, static_cast<int>(t[i].Index), BUNDLE_FIELD(t[i].DestIPAddress),
+                     BUNDLE_FIELD(t[i].DestSubnetMask), BUNDLE_FIELD(t[i].GatewayIPAddress),
+                     BUNDLE_FIELD(t[i].Interface));
     }
     reply.Close();
 }
@@ -61,8 +61,8 @@ void V6List(bundle::ListReply &reply, int result, const IPv6Layer3ForwardingEntr
     if (result != 0) return reply.Fail();
     reply.Open("{\"Result\":0,\"List\":[");
     for (int i = 0; i < count; ++i) {
-        BUNDLE_WRITE(reply, V6_ITEM, static_cast<int>(t[i].Index), BUNDLE_FIELD(t[i].DestIPPrefix), BUNDLE_FIELD(t[i].NextHop),
-                   BUNDLE_FIELD(t[i].Interface));
+        BUNDLE_WRITE(reply, V6_ITEM, static_cast<int>(t[i].Index), BUNDLE_FIELD(t[i].DestIPPrefix),
+                     BUNDLE_FIELD(t[i].NextHop), BUNDLE_FIELD(t[i].Interface));
     }
     reply.Close();
 }
@@ -82,7 +82,8 @@ Java_com_korvanta_nestrova_transferservices_TransferQueryServiceImp_getVLANBindI
     bundle::ListReply reply(count, kVlanAllowance, "{\"Result\":-1,\"List\":[]}");
     if (result == 0) {
         reply.Open("{\"Result\":0,\"List\":[");
-        for (int i = 0; i < count; ++i) BUNDLE_WRITE(reply, VLAN_ITEM, BUNDLE_FIELD(table[i].LanInterface), BUNDLE_FIELD(table[i].Bind));
+        for (int i = 0; i < count; ++i)
+            BUNDLE_WRITE(reply, VLAN_ITEM, BUNDLE_FIELD(table[i].LanInterface), BUNDLE_FIELD(table[i].Bind));
         reply.Close();
     } else {
         reply.Fail();

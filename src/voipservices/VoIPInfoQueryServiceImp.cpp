@@ -11,14 +11,13 @@
 
 namespace {
 
-
 // 256 bytes a line; the longest item (texts at their fields' full size and
 // the widest index) is far below that.
 constexpr size_t kLineAllowance = 256;
 #define POTS_ITEM "{\"POTSIndex\":%d,\"PhoneNumber\":\"%.*s\",\"LineStatus\":\"%.*s\"},"
 #define POTS_HEADER "{\"Result\":0,\"POTSNum\":%d,\"Info\":["
-static_assert(bundle::LongestText(POTS_ITEM, {sizeof(POTSLineRecord::PhoneNumber), sizeof(POTSLineRecord::LineStatus)}) <=
-                  kLineAllowance,
+static_assert(bundle::LongestText(POTS_ITEM, {sizeof(POTSLineRecord::PhoneNumber),
+                                              sizeof(POTSLineRecord::LineStatus)}) <= kLineAllowance,
               "POTS item allowance");
 
 }  // namespace
@@ -44,7 +43,7 @@ Java_com_korvanta_nestrova_voipservices_VoIPInfoQueryServiceImp_getPOTSInfoJni(J
         reply.Open(header);
         for (int i = 0; i < count; ++i) {
             BUNDLE_WRITE(reply, POTS_ITEM, static_cast<int>(lines[i].POTSIndex), BUNDLE_FIELD(lines[i].PhoneNumber),
-                       BUNDLE_FIELD(lines[i].LineStatus));
+                         BUNDLE_FIELD(lines[i].LineStatus));
         }
         reply.Close();
     }
